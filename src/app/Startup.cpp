@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+#include "app/Startup.h"
+
+#include <string_view>
+
+#include "app/SettingsFile.h"
+#include "platform/ProcessEnvironment.h"
+#include "platform/Prompter.h"
+
+namespace vistrel {
+namespace {
+
+constexpr std::string_view kLibraryVersionMessage =
+    "imgctl.dll のバージョンが異なります。imgctl.dll は、「Vistrel!!」同梱のものをご使用下さい。";
+constexpr std::string_view kSaveFailedCaption = "ファイルエラー";
+constexpr std::string_view kIniFileInConfigFolder = "vistrel/vistrel.ini";
+
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string saveFailedText(const Status& status) {
+    return "設定ファイル " + status.path() + " を保存できませんでした。\n" + status.cause();
+}
+
+} // namespace
+
+std::string iniPathBesideExecutable(const std::string& executablePath) {
+    const std::string name = fileNameOf(executablePath);
+    // The three-character rule would reach into the folder name for a name shorter than that.
+    if (name.find('.') != std::string::npos && name.size() >= 3) {
+        return executablePath.substr(0, executablePath.size() - 3) + "ini";
+    }
+    return executablePath + ".ini";
+}
+
+std::string folderOfExecutable(const std::string& executablePath) {
+    const auto slash = executablePath.rfind('/');
+    return slash == std::string::npos ? std::string("./") : executablePath.substr(0, slash + 1);
+}
+
+std::string executableTitle(const std::string& executablePath) {
+    std::string name = fileNameOf(executablePath);
+    const auto dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) {
+        name.resize(dot);
+    }
+    return name;
+}
+
+bool checkLibraryVersion(std::uint16_t version, const std::string& executablePath,
+                         Prompter& prompter) {
+    if (version > kNewestRefusedLibraryVersion) {
+        return true;
+    }
+    prompter.message(executableTitle(executablePath), kLibraryVersionMessage, PromptIcon::Stop);
+    return false;
+}
+
+StartupEnvironment StartupEnvironment::current() {
+    StartupEnvironment environment;
+    environment.executablePath = currentExecutablePath();
+    environment.homeFolder = homeFolder();
+    environment.userConfigFolder = userConfigFolder();
+    environment.executableFolderWritable =
+        isWritableFolder(folderOfExecutable(environment.executablePath));
+    return environment;
+}
+
+StartupPaths resolveStartupPaths(const StartupEnvironment& environment,
+                                 const std::optional<std::string>& iniOverride) {
+    StartupPaths paths;
+    if (environment.executableFolderWritable) {
+        paths.programFolder = folderOfExecutable(environment.executablePath);
+        paths.iniPath = iniPathBesideExecutable(environment.executablePath);
+    } else {
+        paths.programFolder = environment.homeFolder;
+        paths.iniPath = environment.userConfigFolder + std::string(kIniFileInConfigFolder);
+    }
+    if (iniOverride) {
+        paths.iniPath = *iniOverride;
+    }
+    return paths;
+}
+
+Status Application::save(Prompter& prompter) const {
+    Status status = saveSettingsFile(paths.iniPath, settings);
+    if (!status) {
+        prompter.message(kSaveFailedCaption, saveFailedText(status), PromptIcon::Stop);
+    }
+    return status;
+}
+
+std::optional<Application> startUp(const StartupEnvironment& environment,
+                                   const std::optional<std::string>& iniOverride,
+                                   std::uint16_t libraryVersion, Prompter& prompter) {
+    if (!checkLibraryVersion(libraryVersion, environment.executablePath, prompter)) {
+        return std::nullopt;
+    }
+    Application application;
+    application.paths = resolveStartupPaths(environment, iniOverride);
+    application.settings = loadSettingsFile(application.paths.iniPath,
+                                            application.paths.programFolder);
+    application.settings.LegacyWindowsFamily = 0;
+    return application;
+}
+
+} // namespace vistrel

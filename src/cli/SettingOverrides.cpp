@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "cli/SettingOverrides.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+#include "app/SettingsTable.h"
+
+namespace vistrel::cli {
+namespace {
+
+struct Assignment {
+    std::string key;
+    std::string value;
+};
+
+Assignment split(const std::string& assignment) {
+    const auto equals = assignment.find('=');
+    if (equals == std::string::npos) {
+        return {assignment, {}};
+    }
+    return {assignment.substr(0, equals), assignment.substr(equals + 1)};
+}
+
+bool inRange(const SettingDescriptor& descriptor, const std::string& text) {
+    std::int64_t number = 0;
+    const char* first = text.data() + (text.front() == '+' ? 1 : 0);
+    const auto [end, error] = std::from_chars(first, text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return false;
+    }
+    if (std::holds_alternative<std::uint16_t Settings::*>(descriptor.member)) {
+        return number >= 0 && number <= std::numeric_limits<std::uint16_t>::max();
+    }
+    return number >= std::numeric_limits<std::int32_t>::min() &&
+           number <= std::numeric_limits<std::int32_t>::max();
+}
+
+} // namespace
+
+std::string SettingOverrides::validate() const {
+    for (const auto& text : m_assignments) {
+        const auto [key, value] = split(text);
+        if (text.find('=') == std::string::npos) {
+            return "--set needs KEY=VALUE: " + text;
+        }
+        const SettingDescriptor* descriptor = findSetting(key);
+        if (descriptor == nullptr) {
+            return "unknown setting: " + key;
+        }
+        if (value.find_first_of("\r\n") != std::string::npos) {
+            return "a setting cannot hold a line break: " + key;
+        }
+        if (!descriptor->isString() && (!isDecimalInteger(value) || !inRange(*descriptor, value))) {
+            return "setting " + key + " needs a whole number in its range, not \"" + value + "\"";
+        }
+    }
+    return {};
+}
+
+void SettingOverrides::apply(Settings& settings) const {
+    for (const auto& text : m_assignments) {
+        const auto [key, value] = split(text);
+        if (const SettingDescriptor* descriptor = findSetting(key)) {
+            assignSettingText(settings, *descriptor, value);
+        }
+    }
+}
+
+} // namespace vistrel::cli

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#include "platform/FileContent.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vistrel {
+namespace {
+
+std::string errnoText(int error) { return std::strerror(error); }
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return m_fd; }
+    // Closes now and reports the result, since a failed close can mean lost data.
+    int release() {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result;
+    }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const auto written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+    // O_NONBLOCK keeps a FIFO from blocking the open; fstat then refuses it.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const auto got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    return bytes;
+}
+
+Status writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::filesystem::path target(path);
+    std::error_code error;
+    if (target.has_parent_path()) {
+        std::filesystem::create_directories(target.parent_path(), error);
+        if (error) {
+            return Status::failure(path, error.message());
+        }
+    }
+    // Created with mode 0666 so the umask applies as it does to any file the user makes.
+    std::string temporary;
+    int created = -1;
+    for (unsigned attempt = 0; created < 0 && attempt < 100; ++attempt) {
+        temporary = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (created < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    FileDescriptor fd(created);
+    if (fd.get() < 0) {
+        return Status::failure(path, errnoText(errno));
+    }
+
+    const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    const int writeError = errno;
+    if (fd.release() != 0 || !written) {
+        const int cause = written ? errno : writeError;
+        ::unlink(temporary.c_str());
+        return Status::failure(path, errnoText(cause));
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int cause = errno;
+        ::unlink(temporary.c_str());
+        return Status::failure(path, errnoText(cause));
+    }
+    return Status::success();
+}
+
+} // namespace vistrel

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Status.h"
+
+namespace vistrel {
+
+// The bytes of a regular file; nullopt when it is missing, not a regular file or unreadable.
+// Never opens a FIFO or a device, so it cannot block.
+std::optional<std::string> readWholeFile(const std::string& path);
+
+// Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
+// over path, so the file is either the old one or the new one, never half written. Creates
+// missing parent folders. On failure the old file is untouched and the temporary file removed.
+Status writeFileAtomically(const std::string& path, std::string_view bytes);
+
+} // namespace vistrel
