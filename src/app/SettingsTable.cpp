@@ -24,6 +24,12 @@ constexpr SettingDescriptor number(std::string_view section, std::string_view ke
     return {section, key, member, value, {}, FolderDefault::None, loadPosition};
 }
 
+constexpr SettingDescriptor bitSet16(std::string_view section, std::string_view key,
+                                     std::uint16_t Settings::*member, std::int32_t value,
+                                     int loadPosition) {
+    return {section, key, member, value, {}, FolderDefault::None, loadPosition};
+}
+
 constexpr SettingDescriptor text(std::string_view section, std::string_view key,
                                  std::string Settings::*member, std::string_view value,
                                  int loadPosition) {
@@ -69,7 +75,7 @@ constexpr std::array kTable = {
     number(kPage2, "CommentPos", &Settings::CommentPos, 1, 26),
     number(kPage2, "Information", &Settings::Information, 11, 27),
     number(kPage2, "MainInfo", &Settings::MainInfo, 0, 28),
-    {kPage2, "ExifInfo", &Settings::ExifInfo, 479, {}, FolderDefault::None, 29},
+    bitSet16(kPage2, "ExifInfo", &Settings::ExifInfo, 0x1DF, 29),
     text(kPage2, "CommentColor", &Settings::CommentColor, "#000000", 30),
     number(kPage2, "SetCommentCol", &Settings::SetCommentCol, 0, 31),
 

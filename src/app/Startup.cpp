@@ -61,8 +61,8 @@ bool checkLibraryVersion(std::uint16_t version, const std::string& executablePat
 StartupEnvironment StartupEnvironment::current() {
     StartupEnvironment environment;
     environment.executablePath = currentExecutablePath();
-    environment.homeFolder = homeFolder();
-    environment.userConfigFolder = userConfigFolder();
+    environment.homeFolder = vistrel::homeFolder();
+    environment.userConfigFolder = vistrel::userConfigFolder();
     environment.executableFolderWritable =
         isWritableFolder(folderOfExecutable(environment.executablePath));
     return environment;

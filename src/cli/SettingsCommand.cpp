@@ -32,7 +32,7 @@ int runSettingsCommand(std::span<const std::string> arguments, const Streams& st
         return usageError(streams, "settings", problem);
     }
 
-    ConsolePrompter prompter(AnswerPolicy::AnswerNo, streams.err);
+    ConsolePrompter prompter(ConsolePrompter::Policy::AnswerNo, streams.err);
     auto application = startApplication(startup, prompter);
     if (!application) {
         return kExitStopped;

@@ -69,9 +69,8 @@ std::vector<DirEntry> listDirectory(const std::string& folder) {
         }
         entries.push_back(std::move(entry));
     }
-    std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) {
-        return ntfsNameLess(a.name, b.name);
-    });
+    std::sort(entries.begin(), entries.end(),
+              [](const DirEntry& a, const DirEntry& b) { return ntfsNameLess(a.name, b.name); });
     return entries;
 }
 

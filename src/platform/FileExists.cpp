@@ -76,8 +76,9 @@ bool matchesSearch(std::string_view pattern, std::string_view name) {
 
 bool FileExists(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    const std::string_view pattern =
-        slash == std::string::npos ? std::string_view(path) : std::string_view(path).substr(slash + 1);
+    const std::string_view pattern = slash == std::string::npos
+                                         ? std::string_view(path)
+                                         : std::string_view(path).substr(slash + 1);
     if (!hasWildCard(pattern)) {
         struct stat info {};
         return ::lstat(path.c_str(), &info) == 0;

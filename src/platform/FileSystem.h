@@ -22,9 +22,9 @@ bool FileExists(const std::string& path);
 
 // One entry of a folder listing.
 struct DirEntry {
-    std::string name;        // file name only, UTF-8 bytes as stored
-    std::uint64_t size = 0;  // bytes (of the target, for a symbolic link)
-    std::time_t mtime = 0;   // modification time (of the target, for a symbolic link)
+    std::string name;           // file name only, UTF-8 bytes as stored
+    std::uint64_t size = 0;     // bytes (of the target, for a symbolic link)
+    std::time_t mtime = 0;      // modification time (of the target, for a symbolic link)
     bool isRegularFile = false; // a regular file or a link to one
     bool isDirectory = false;   // a folder or a link to one
 };
@@ -56,11 +56,11 @@ Status openWithDefaultApplication(const std::string& pathOrUrl);
 
 // What the output location checks need to know about a folder.
 struct LocationInfo {
-    bool absolute = false;       // the path is non-empty and starts with "/"
-    std::string existingFolder;  // the nearest existing folder on the way to the path
-    std::string mountPoint;      // mount point of the file system holding existingFolder
-    bool readOnly = false;       // that file system is mounted read-only
-    bool optical = false;        // that file system is iso9660 or udf
+    bool absolute = false;      // the path is non-empty and starts with "/"
+    std::string existingFolder; // the nearest existing folder on the way to the path
+    std::string mountPoint;     // mount point of the file system holding existingFolder
+    bool readOnly = false;      // that file system is mounted read-only
+    bool optical = false;       // that file system is iso9660 or udf
 };
 
 // Probes path (which need not exist yet) for the output location checks. A relative path is

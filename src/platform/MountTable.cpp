@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/MountTable.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <memory>
 
@@ -14,10 +16,10 @@ std::string unescapeField(std::string_view field) {
     std::string text;
     text.reserve(field.size());
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() + 0 && isOctal(field[i + 1]) &&
+        if (field[i] == '\\' && i + 3 < field.size() && isOctal(field[i + 1]) &&
             isOctal(field[i + 2]) && isOctal(field[i + 3])) {
-            const int value = (field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
-                              (field[i + 3] - '0');
+            const int value =
+                (field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0');
             text.push_back(static_cast<char>(value));
             i += 3;
         } else {
@@ -80,7 +82,8 @@ MountTable MountTable::parse(std::string_view mountInfo) {
         while (separator < fields.size() && fields[separator] != "-") {
             ++separator;
         }
-        if (separator + 1 >= fields.size()) {
+        // After the separator: file system type, source and super block options.
+        if (separator + 3 >= fields.size()) {
             continue;
         }
         Entry entry;
@@ -100,10 +103,10 @@ MountTable MountTable::readCurrent() {
     }
     // Files under /proc report no size; read until the end.
     std::string text;
-    char buffer[4096];
+    std::array<char, 4096> buffer{};
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        text.append(buffer, got);
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), file.get())) > 0) {
+        text.append(buffer.data(), got);
     }
     return parse(text);
 }

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/SettingsTable.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "text/Encoding.h"
 
 namespace vistrel {

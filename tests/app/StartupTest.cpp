@@ -3,14 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "ScriptedPrompter.h"
-#include "TempDir.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 namespace vistrel {
 namespace {
 
 using test::ScriptedPrompter;
 using test::TempDir;
+
+std::string folderOf(const TempDir& dir) { return dir.path().string() + "/"; }
 
 StartupEnvironment environmentIn(const std::string& folder) {
     StartupEnvironment environment;
@@ -72,7 +74,7 @@ TEST(StartUp, StopsBeforeTouchingTheIniFileWhenTheLibraryIsTooOld) {
     TempDir dir;
     dir.write("vistrel.ini", "[General]\r\nImageMode=3\r\n");
     ScriptedPrompter prompter;
-    EXPECT_FALSE(startUp(environmentIn(dir.path()), std::nullopt, 111, prompter));
+    EXPECT_FALSE(startUp(environmentIn(folderOf(dir)), std::nullopt, 111, prompter));
     EXPECT_EQ(prompter.calls.size(), 1u);
     EXPECT_EQ(dir.read("vistrel.ini"), "[General]\r\nImageMode=3\r\n");
 }
@@ -81,19 +83,19 @@ TEST(StartUp, LoadsTheIniBesideTheExecutableWithTheProgramFolderDefaults) {
     TempDir dir;
     dir.write("vistrel.ini", "[General]\r\nImageMode=3\r\n");
     ScriptedPrompter prompter;
-    const auto application = startUp(environmentIn(dir.path()), std::nullopt, 200, prompter);
+    const auto application = startUp(environmentIn(folderOf(dir)), std::nullopt, 200, prompter);
     ASSERT_TRUE(application);
     EXPECT_TRUE(prompter.calls.empty());
     EXPECT_EQ(application->settings.ImageMode, 3);
-    EXPECT_EQ(application->settings.ImagePath, dir.path());
-    EXPECT_EQ(application->settings.HTMLPath, dir.path() + "html/");
+    EXPECT_EQ(application->settings.ImagePath, folderOf(dir));
+    EXPECT_EQ(application->settings.HTMLPath, folderOf(dir) + "html/");
     EXPECT_EQ(application->settings.LegacyWindowsFamily, 0);
 }
 
 TEST(TheApplication, CreatesTheIniFileOnSaveAndReportsAFailedSave) {
     TempDir dir;
     ScriptedPrompter prompter;
-    auto application = startUp(environmentIn(dir.path()), std::nullopt, 200, prompter);
+    auto application = startUp(environmentIn(folderOf(dir)), std::nullopt, 200, prompter);
     ASSERT_TRUE(application);
     EXPECT_TRUE(application->save(prompter));
     EXPECT_NE(dir.read("vistrel.ini").find("[Page6]\r\n"), std::string::npos);

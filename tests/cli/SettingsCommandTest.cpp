@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ProcessRunner.h"
-#include "TempDir.h"
+#include "support/ProcessRunner.h"
+#include "support/TempDir.h"
 #include "text/Encoding.h"
 
 namespace vistrel {

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ProgressSink.h"
+
+namespace vistrel::test {
+
+// A ProgressSink that writes down every call, so a test can check what a run reported and
+// when, and can act as the user between steps (on a pump, as a progress dialog would).
+class RecordingProgressSink final : public ProgressSink {
+public:
+    void open(std::string_view title) override;
+    void setProgress(int done, int total) override;
+    void close() override;
+    void pump() override;
+
+    // Every call so far, in order: "open <title>", "progress <done>/<total>", "pump", "close".
+    std::vector<std::string> events;
+
+    // When set, called on every pump() (after it is recorded) with the number of pumps so far,
+    // 1 on the first.
+    std::function<void(int)> onPump;
+
+private:
+    int m_pumps = 0;
+};
+
+} // namespace vistrel::test

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+#include "text/PageStream.h"
+
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ScratchFolder.h"
+#include "TextBytes.h"
+#include "text/Encoding.h"
+
+namespace vistrel {
+namespace {
+
+using detail::bytesOf;
+
+const std::string kGazou = bytesOf({0x89, 0xE6, 0x91, 0x9C}); // 画像 in CP932
+
+TEST(APageStream, WritesCp932WithCrLfLineEndsToAFile) {
+    const detail::ScratchFolder folder;
+    const std::string path = folder.file("index.html");
+    auto page = PageStream::open(path);
+    ASSERT_NE(page, nullptr);
+    page->print("<title>%s</title>\n", "画像一覧");
+    page->print("<p>%d/%d</p>\n\n", 3, 12);
+    ASSERT_TRUE(page->close());
+    EXPECT_EQ(detail::readBytes(path),
+              "<title>" + *utf8ToCp932("画像一覧") + "</title>\r\n<p>3/12</p>\r\n\r\n");
+}
+
+TEST(APageStream, WritesReferencesInPageTextAndEscapesInScriptText) {
+    std::string sink;
+    PageStream page(sink);
+    page.print("<p>%s</p>\n", "画像😀é");
+    page.printScript("var t = '%s';\n", "画像😀é");
+    EXPECT_TRUE(page.close());
+    EXPECT_EQ(sink, "<p>" + kGazou + "&#x1F600;&#xE9;</p>\r\n" + "var t = '" + kGazou +
+                        "\\uD83D\\uDE00\\u00E9';\r\n");
+}
+
+TEST(APageStream, WritesAPercentSignInAnArgumentAsTyped) {
+    std::string sink;
+    PageStream page(sink);
+    page.print("<p>%s</p>", "100% 画像 %d %s %%");
+    page.print("%d%%", 50);
+    EXPECT_TRUE(page.close());
+    EXPECT_EQ(sink, "<p>100% " + kGazou + " %d %s %%</p>50%");
+}
+
+TEST(APageStream, WritesFormattedLinesLongerThan64KiB) {
+    std::string text;
+    std::string expected;
+    for (int i = 0; i < 30000; ++i) {
+        text += "画像" + std::to_string(i % 10);
+        expected += kGazou + std::to_string(i % 10);
+    }
+    ASSERT_GT(text.size(), 128U * 1024U);
+
+    std::string sink;
+    PageStream memory(sink);
+    memory.print("<p>%s</p>\n", text.c_str());
+    EXPECT_TRUE(memory.close());
+    EXPECT_EQ(sink, "<p>" + expected + "</p>\r\n");
+
+    const detail::ScratchFolder folder;
+    const std::string path = folder.file("long.html");
+    auto page = PageStream::open(path);
+    ASSERT_NE(page, nullptr);
+    page->print("<p>%s</p>\n", text.c_str());
+    page->print("%s", "short");
+    ASSERT_TRUE(page->close());
+    EXPECT_EQ(detail::readBytes(path), "<p>" + expected + "</p>\r\nshort");
+}
+
+TEST(APageStream, KeepsACrLfThatIsAlreadyInTheText) {
+    std::string sink;
+    PageStream page(sink);
+    page.print("a\r\nb\n");
+    page.print("%s", "c\r");
+    page.print("\nd\r");
+    page.print("e\n");
+    EXPECT_TRUE(page.close());
+    EXPECT_EQ(sink, "a\r\nb\r\nc\r\nd\re\r\n");
+}
+
+TEST(APageStream, AppendsToWhatTheSinkAlreadyHolds) {
+    std::string sink = "<html>";
+    PageStream page(sink);
+    page.print("%s", "画像");
+    EXPECT_TRUE(page.close());
+    EXPECT_EQ(sink, "<html>" + kGazou);
+}
+
+TEST(APageStream, TruncatesAnExistingFile) {
+    const detail::ScratchFolder folder;
+    const std::string path = folder.file("page.html");
+    ASSERT_TRUE(detail::writeBytes(path, "old content that is longer"));
+    auto page = PageStream::open(path);
+    ASSERT_NE(page, nullptr);
+    page->print("new");
+    ASSERT_TRUE(page->close());
+    EXPECT_EQ(detail::readBytes(path), "new");
+}
+
+TEST(APageStream, ClosesTheFileWhenDestroyed) {
+    const detail::ScratchFolder folder;
+    const std::string path = folder.file("page.html");
+    {
+        auto page = PageStream::open(path);
+        ASSERT_NE(page, nullptr);
+        page->print("%s\n", "画像");
+    }
+    EXPECT_EQ(detail::readBytes(path), kGazou + "\r\n");
+}
+
+TEST(APageStream, CannotBeOpenedInAMissingFolder) {
+    const detail::ScratchFolder folder;
+    EXPECT_EQ(PageStream::open(folder.file("missing/index.html")), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
+    EXPECT_EQ(PageStream::open(folder.path().string()), nullptr);
+}
+
+TEST(APageStream, ReportsAWriteThatFailed) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full to fill";
+    }
+    auto full = PageStream::open("/dev/full");
+    ASSERT_NE(full, nullptr);
+    full->print("%s\n", "画像一覧");
+    EXPECT_FALSE(full->close());
+
+    std::string sink;
+    PageStream closed(sink);
+    EXPECT_TRUE(closed.close());
+    closed.print("late");
+    EXPECT_EQ(sink, "");
+    EXPECT_FALSE(closed.close());
+}
+
+} // namespace
+} // namespace vistrel

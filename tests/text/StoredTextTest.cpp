@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "text/Encoding.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ScratchFolder.h"
+#include "TextBytes.h"
+
+namespace vistrel {
+namespace {
+
+using detail::bytesOf;
+
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
+TEST(AStoredTextFile, IsCp932WithoutAByteOrderMarkWhenEveryCharacterFits) {
+    EXPECT_EQ(encodeStoredText("[Page]\r\nTitle=画像一覧\r\n"),
+              "[Page]\r\nTitle=" + bytesOf({0x89, 0xE6, 0x91, 0x9C, 0x88, 0xEA, 0x97, 0x97}) +
+                  "\r\n");
+    EXPECT_EQ(encodeStoredText("～①"), bytesOf({0x81, 0x60, 0x87, 0x40}));
+    EXPECT_EQ(encodeStoredText(""), "");
+}
+
+TEST(AStoredTextFile, IsUtf8AfterAByteOrderMarkWhenACharacterDoesNotFit) {
+    EXPECT_EQ(encodeStoredText("画像😀"), kByteOrderMark + "画像😀");
+    EXPECT_EQ(encodeStoredText("서울 画像"), kByteOrderMark + "서울 画像");
+}
+
+TEST(AStoredTextFile, IsUtf8WhenCp932WouldGiveBackALookAlike) {
+    EXPECT_EQ(encodeStoredText("/photos/旅行〜2024"), kByteOrderMark + "/photos/旅行〜2024");
+    EXPECT_EQ(encodeStoredText("−5"), kByteOrderMark + "−5");
+    EXPECT_EQ(encodeStoredText("¥100"), kByteOrderMark + "¥100");
+}
+
+TEST(AStoredTextFile, WritesIllFormedUtf8AsReplacementCharacters) {
+    EXPECT_EQ(encodeStoredText("A\xFF"), kByteOrderMark + "A\uFFFD");
+}
+
+TEST(AStoredTextFile, IsReadAsUtf8AfterAByteOrderMarkAndAsCp932Otherwise) {
+    EXPECT_EQ(decodeStoredText(kByteOrderMark + "画像😀"), "画像😀");
+    EXPECT_EQ(decodeStoredText(bytesOf({0x89, 0xE6, 0x91, 0x9C})), "画像");
+    EXPECT_EQ(decodeStoredText(kByteOrderMark + kByteOrderMark + "x"), "\uFEFFx");
+    EXPECT_EQ(decodeStoredText(kByteOrderMark + "A\xFF"), "A\uFFFD");
+    EXPECT_EQ(decodeStoredText(kByteOrderMark), "");
+    EXPECT_EQ(decodeStoredText(""), "");
+    // Only the whole mark counts; a partial one is read as CP932.
+    EXPECT_EQ(decodeStoredText("\xEF\xBB"), "\uFFFD");
+}
+
+TEST(AStoredTextFile, GivesBackTheSameTextThroughARealFile) {
+    const std::vector<std::string> texts = {
+        "",
+        "[Settings]\nTitle=画像一覧\nBack=ホームページに戻る\n",
+        "%s は既に存在します。置き換えますか？",
+        "①㈱Ⅲⅲ纊\uE000",
+        "〜−—‖¢£¬¥‾",
+        "😀 한 é \U000E0001",
+        "\uFEFF先頭",
+        "C:\\photos\\~user",
+    };
+    const detail::ScratchFolder folder;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string path = folder.file("stored" + std::to_string(i) + ".ini");
+        ASSERT_TRUE(detail::writeBytes(path, encodeStoredText(texts[i])));
+        EXPECT_EQ(decodeStoredText(detail::readBytes(path)), texts[i]);
+    }
+}
+
+} // namespace
+} // namespace vistrel
