@@ -117,6 +117,7 @@ bool encode(std::string& out, std::string_view utf8, std::optional<Unmappable> f
             break;
         }
 
+        // Ill-formed UTF-8 stands for U+FFFD, which goes through the same mapping.
         if (!stop.valid) {
             if (!convertRun(out, kReplacementUtf8, fallback)) {
                 return false;

@@ -9,11 +9,13 @@ namespace vistrel {
 
 // Code page 932 as glibc's iconv "CP932" defines it: ASCII (0x5C is "\", 0x7E is "~"),
 // half-width katakana, JIS X 0208, the NEC and IBM extensions (①, ㈱, Ⅲ, ⅲ, 纊...) and the
-// user-defined area (U+E000 to U+E757). A few characters share a code with a look-alike, which
-// is what reading the code back gives: U+301C WAVE DASH and U+FF5E FULLWIDTH TILDE are both
-// 0x8160 (read back as U+FF5E), U+2212 MINUS SIGN and U+FF0D FULLWIDTH HYPHEN-MINUS are 0x817C
-// (U+FF0D), U+2014 EM DASH is 0x815C (U+2015), U+2016 DOUBLE VERTICAL LINE is 0x8161 (U+2225),
-// and U+00A2, U+00A3, U+00AC are 0x8191, 0x8192, 0x81CA (U+FFE0, U+FFE1, U+FFE2).
+// user-defined area (U+E000 to U+E757). Where the NEC and IBM sets hold the same character,
+// encoding picks the IBM code (纊 is 0xFA5C, not 0xED40); both decode to it.
+// A few characters share their code with a look-alike, and decoding that code gives the
+// look-alike: U+301C WAVE DASH and U+FF5E FULLWIDTH TILDE are both 0x8160 (decoded as U+FF5E),
+// U+2212 MINUS SIGN and U+FF0D FULLWIDTH HYPHEN-MINUS are 0x817C (U+FF0D), U+2014 EM DASH is
+// 0x815C (U+2015), U+2016 DOUBLE VERTICAL LINE is 0x8161 (U+2225), and U+00A2, U+00A3, U+00AC
+// are 0x8191, 0x8192, 0x81CA (U+FFE0, U+FFE1, U+FFE2).
 // U+00A5 YEN SIGN, U+203E OVERLINE and the tag characters U+E0000 to U+E007F count as having
 // no CP932 form: glibc would turn the first two into "\" and "~" and drop the others.
 //

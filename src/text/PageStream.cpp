@@ -59,7 +59,7 @@ bool PageStream::close() {
 }
 
 void PageStream::write(const char* format, va_list args, bool script) {
-    if ((m_file == nullptr && m_sink == nullptr) || !this->format(format, args)) {
+    if ((m_file == nullptr && m_sink == nullptr) || !formatText(format, args)) {
         m_failed = true;
         return;
     }
@@ -77,7 +77,7 @@ void PageStream::write(const char* format, va_list args, bool script) {
     }
 }
 
-bool PageStream::format(const char* format, va_list args) {
+bool PageStream::formatText(const char* format, va_list args) {
     // Most writes are short: format on the stack first and only size the buffer when that
     // does not fit. args can be walked only once, so the second try needs a copy.
     va_list retry;
@@ -94,18 +94,16 @@ bool PageStream::format(const char* format, va_list args) {
     return length >= 0 && static_cast<std::size_t>(length) == m_formatted.size();
 }
 
+// Every "\n" becomes CR LF, a CR before it included, as a page written in text mode has
+// always had it: a comment's CR LF reaches the page as CR CR LF.
 void PageStream::expandLineEnds() {
     m_lines.clear();
-    bool afterCr = m_endsWithCr;
     for (const char ch : m_formatted) {
-        if (ch == '\n' && !afterCr) {
+        if (ch == '\n') {
             m_lines += '\r';
         }
         m_lines += ch;
-        afterCr = ch == '\r';
     }
-    // An empty write leaves the line state as it was.
-    m_endsWithCr = afterCr;
 }
 
 } // namespace vistrel

@@ -10,8 +10,8 @@ namespace vistrel {
 
 // The output stream of every generated page. Text is formatted printf-style from UTF-8
 // (page fragments are the formats; user text is only ever an argument, so a "%" typed by
-// the user is written as typed), "\n" is written as CR LF (a CR LF already in the text stays
-// one CR LF) and the text is encoded as CP932 (see Encoding.h).
+// the user is written as typed), every "\n" is written as CR LF (so a CR LF in the text becomes
+// CR CR LF, as in a file written in text mode) and the text is encoded as CP932 (see Encoding.h).
 // A character that CP932 cannot hold becomes a numeric character reference with print() and
 // a "\uXXXX" escape with printScript() (for text inside a script string literal).
 class PageStream {
@@ -37,13 +37,12 @@ public:
 private:
     explicit PageStream(std::FILE* file);
     void write(const char* format, va_list args, bool script) __attribute__((format(printf, 2, 0)));
-    bool format(const char* format, va_list args) __attribute__((format(printf, 2, 0)));
+    bool formatText(const char* format, va_list args) __attribute__((format(printf, 2, 0)));
     void expandLineEnds();
 
     std::FILE* m_file = nullptr;
     std::string* m_sink = nullptr;
     bool m_failed = false;
-    bool m_endsWithCr = false; // the last text written ended with "\r"
     // Reused from call to call: a page is thousands of small writes.
     std::string m_formatted;
     std::string m_lines;

@@ -71,8 +71,8 @@ TEST(ACp932Encoder, WritesTheCodesCp932AssignsToKnownCharacters) {
     EXPECT_EQ(hexOf(*utf8ToCp932("次の画像 >>")), "8E 9F 82 CC 89 E6 91 9C 20 3E 3E");
     EXPECT_EQ(hexOf(*utf8ToCp932("ホームページに戻る")),
               "83 7A 81 5B 83 80 83 79 81 5B 83 57 82 C9 96 DF 82 E9");
-    // NEC special characters, an IBM extension, and the IBM form preferred over the
-    // NEC-selected copy of the same kanji (0xED40).
+    // NEC row 13 symbols, an IBM extension, and the IBM code chosen over the NEC-selected
+    // copy of the same kanji (0xED40).
     EXPECT_EQ(hexOf(*utf8ToCp932("①㈱Ⅲ№")), "87 40 87 8A 87 56 87 82");
     EXPECT_EQ(hexOf(*utf8ToCp932("ⅲ纊")), "FA 42 FA 5C");
     EXPECT_EQ(hexOf(*utf8ToCp932("ｱ｡")), "B1 A1");

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ScratchFolder.h"
+#include "support/TempDir.h"
 #include "TextBytes.h"
 #include "text/Encoding.h"
 
@@ -18,14 +18,14 @@ using detail::bytesOf;
 const std::string kGazou = bytesOf({0x89, 0xE6, 0x91, 0x9C}); // 画像 in CP932
 
 TEST(APageStream, WritesCp932WithCrLfLineEndsToAFile) {
-    const detail::ScratchFolder folder;
+    const test::TempDir folder;
     const std::string path = folder.file("index.html");
     auto page = PageStream::open(path);
     ASSERT_NE(page, nullptr);
     page->print("<title>%s</title>\n", "画像一覧");
     page->print("<p>%d/%d</p>\n\n", 3, 12);
     ASSERT_TRUE(page->close());
-    EXPECT_EQ(detail::readBytes(path),
+    EXPECT_EQ(test::readBytes(path),
               "<title>" + *utf8ToCp932("画像一覧") + "</title>\r\n<p>3/12</p>\r\n\r\n");
 }
 
@@ -63,17 +63,28 @@ TEST(APageStream, WritesFormattedLinesLongerThan64KiB) {
     EXPECT_TRUE(memory.close());
     EXPECT_EQ(sink, "<p>" + expected + "</p>\r\n");
 
-    const detail::ScratchFolder folder;
+    const test::TempDir folder;
     const std::string path = folder.file("long.html");
     auto page = PageStream::open(path);
     ASSERT_NE(page, nullptr);
     page->print("<p>%s</p>\n", text.c_str());
     page->print("%s", "short");
     ASSERT_TRUE(page->close());
-    EXPECT_EQ(detail::readBytes(path), "<p>" + expected + "</p>\r\nshort");
+    EXPECT_EQ(test::readBytes(path), "<p>" + expected + "</p>\r\nshort");
 }
 
-TEST(APageStream, KeepsACrLfThatIsAlreadyInTheText) {
+TEST(APageStream, WritesEveryLengthOfOutputWhole) {
+    for (std::size_t length = 1; length <= 4100; ++length) {
+        const std::string text(length, 'x');
+        std::string sink;
+        PageStream page(sink);
+        page.print("%s|", text.c_str());
+        ASSERT_TRUE(page.close());
+        ASSERT_EQ(sink, text + "|") << length;
+    }
+}
+
+TEST(APageStream, WritesEveryLfAsCrLfAsATextModeFileDoes) {
     std::string sink;
     PageStream page(sink);
     page.print("a\r\nb\n");
@@ -81,7 +92,7 @@ TEST(APageStream, KeepsACrLfThatIsAlreadyInTheText) {
     page.print("\nd\r");
     page.print("e\n");
     EXPECT_TRUE(page.close());
-    EXPECT_EQ(sink, "a\r\nb\r\nc\r\nd\re\r\n");
+    EXPECT_EQ(sink, "a\r\r\nb\r\nc\r\r\nd\re\r\n");
 }
 
 TEST(APageStream, AppendsToWhatTheSinkAlreadyHolds) {
@@ -93,29 +104,28 @@ TEST(APageStream, AppendsToWhatTheSinkAlreadyHolds) {
 }
 
 TEST(APageStream, TruncatesAnExistingFile) {
-    const detail::ScratchFolder folder;
-    const std::string path = folder.file("page.html");
-    ASSERT_TRUE(detail::writeBytes(path, "old content that is longer"));
+    const test::TempDir folder;
+    const std::string path = folder.write("page.html", "old content that is longer");
     auto page = PageStream::open(path);
     ASSERT_NE(page, nullptr);
     page->print("new");
     ASSERT_TRUE(page->close());
-    EXPECT_EQ(detail::readBytes(path), "new");
+    EXPECT_EQ(test::readBytes(path), "new");
 }
 
 TEST(APageStream, ClosesTheFileWhenDestroyed) {
-    const detail::ScratchFolder folder;
+    const test::TempDir folder;
     const std::string path = folder.file("page.html");
     {
         auto page = PageStream::open(path);
         ASSERT_NE(page, nullptr);
         page->print("%s\n", "画像");
     }
-    EXPECT_EQ(detail::readBytes(path), kGazou + "\r\n");
+    EXPECT_EQ(test::readBytes(path), kGazou + "\r\n");
 }
 
 TEST(APageStream, CannotBeOpenedInAMissingFolder) {
-    const detail::ScratchFolder folder;
+    const test::TempDir folder;
     EXPECT_EQ(PageStream::open(folder.file("missing/index.html")), nullptr);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
     EXPECT_EQ(PageStream::open(folder.path().string()), nullptr);

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ScratchFolder.h"
+#include "support/TempDir.h"
 #include "TextBytes.h"
 
 namespace vistrel {
@@ -61,11 +61,11 @@ TEST(AStoredTextFile, GivesBackTheSameTextThroughARealFile) {
         "\uFEFF先頭",
         "C:\\photos\\~user",
     };
-    const detail::ScratchFolder folder;
+    const test::TempDir folder;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::string path = folder.file("stored" + std::to_string(i) + ".ini");
-        ASSERT_TRUE(detail::writeBytes(path, encodeStoredText(texts[i])));
-        EXPECT_EQ(decodeStoredText(detail::readBytes(path)), texts[i]);
+        const std::string name = "stored" + std::to_string(i) + ".ini";
+        folder.write(name, encodeStoredText(texts[i]));
+        EXPECT_EQ(decodeStoredText(folder.read(name)), texts[i]);
     }
 }
 
