@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/BatchCopy.h"
 
-#include <fcntl.h>
+#include <stdlib.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -32,17 +30,19 @@ std::string errnoText(int error) {
 
 // Keeps the source's modification time on the copy, as copying a file on the desktop does, so
 // that listings sorted or shown by date do not change because a file was copied.
-void keepModificationTime(const struct stat& sourceInfo, const fs::path& copy) {
-    const std::array<struct timespec, 2> times = {{{0, UTIME_NOW}, sourceInfo.st_mtim}};
+void keepModificationTime(const std::string& source, const fs::path& copy) {
     // A file system that cannot store the time still holds a good copy, so this never fails it.
-    static_cast<void>(::utimensat(AT_FDCWD, copy.c_str(), times.data(), 0));
+    std::error_code ignored;
+    const fs::file_time_type modified = fs::last_write_time(source, ignored);
+    if (!ignored) {
+        fs::last_write_time(copy, modified, ignored);
+    }
 }
 
 // Writes the copy inside a private folder in the target folder and renames it into place only
 // once complete, so a failed copy never leaves a half-written file under the target name, nor
 // destroys the file it was to replace.
-Status copyIntoPlace(const std::string& source, const struct stat& sourceInfo,
-                     const fs::path& target) {
+Status copyIntoPlace(const std::string& source, const fs::path& target) {
     std::string staging = (target.parent_path() / ".vistrel-copy-XXXXXX").string();
     if (::mkdtemp(staging.data()) == nullptr) {
         return Status::failure(source, errnoText(errno));
@@ -53,7 +53,7 @@ Status copyIntoPlace(const std::string& source, const struct stat& sourceInfo,
     if (!fs::copy_file(source, staged, error)) {
         result = Status::failure(source, error.message());
     } else {
-        keepModificationTime(sourceInfo, staged);
+        keepModificationTime(source, staged);
         if (::rename(staged.c_str(), target.c_str()) != 0) {
             result = Status::failure(source, errnoText(errno));
         }
@@ -93,7 +93,7 @@ bool copyOne(const std::string& source, const std::string& targetFolder, Prompte
             return true;
         }
     }
-    const Status copied = copyIntoPlace(source, sourceInfo, target);
+    const Status copied = copyIntoPlace(source, target);
     return copied ? true : reportFailure(prompter, copied);
 }
 

@@ -20,12 +20,6 @@ unsigned char sortKeyByte(char c) {
     return byte;
 }
 
-bool rawBytesLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-    });
-}
-
 } // namespace
 
 bool ntfsNameLess(const std::string& a, const std::string& b) {
@@ -41,7 +35,7 @@ bool ntfsNameLess(const std::string& a, const std::string& b) {
         return a.size() < b.size();
     }
     // "A.jpg" and "a.jpg" can both exist here; the raw bytes give them a fixed order.
-    return rawBytesLess(a, b);
+    return a < b;
 }
 
 std::vector<DirEntry> listDirectory(const std::string& folder) {

@@ -14,10 +14,10 @@ namespace vistrel {
 // allowed in the last component; "*.*" matches every name, names without a dot and dot files
 // included, so folder + "*.*" is true for any existing folder, empty or not, and
 // folder + "name*.*" is true when some entry's name begins with "name".
-// "*" matches any run of bytes, "?" one character; every other byte, "[" included, matches
-// itself, case-sensitively (Linux names differ by case). A path without wild cards is true when
-// any kind of entry exists there, a dangling symbolic link included. Entries are never opened,
-// so a FIFO never blocks the search.
+// "*" matches any run of characters, "?" exactly one (a whole UTF-8 character); every other
+// byte, "[" included, matches itself, case-sensitively (Linux names differ by case).
+// A path without wild cards is true when any kind of entry exists there, a dangling symbolic
+// link included. Entries are never opened, so a FIFO never blocks the search.
 bool FileExists(const std::string& path);
 
 // One entry of a folder listing.

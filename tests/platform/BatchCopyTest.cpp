@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/BatchCopy.h"
 
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
+#include <sys/time.h>
 
 #include <array>
 #include <cerrno>
@@ -41,6 +40,16 @@ Call copyFailure(const std::string& path, int error) {
     return {Kind::Message, "ファイルエラー",
             path + " をコピーできませんでした。\n" + std::generic_category().message(error),
             PromptIcon::Stop};
+}
+
+// A failure message for path whose cause is left to the system.
+void expectCopyFailure(const Call& call, const std::string& path) {
+    const std::string lead = path + " をコピーできませんでした。\n";
+    EXPECT_EQ(call.kind, Kind::Message);
+    EXPECT_EQ(call.caption, "ファイルエラー");
+    EXPECT_EQ(call.icon, PromptIcon::Stop);
+    EXPECT_EQ(call.text.rfind(lead, 0), 0U) << call.text;
+    EXPECT_GT(call.text.size(), lead.size()) << "no cause given";
 }
 
 class BatchCopyTest : public ::testing::Test {
@@ -81,8 +90,8 @@ TEST_F(BatchCopyTest, CopiesFilesInOrderReportingProgress) {
 
 TEST_F(BatchCopyTest, KeepsTheModificationTime) {
     const std::string a = m_from.write("a.jpg", "first");
-    const std::array<timespec, 2> times = {{{1600000000, 0}, {1600000000, 0}}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, a.c_str(), times.data(), 0), 0);
+    const std::array<timeval, 2> times = {{{1600000000, 0}, {1600000000, 0}}};
+    ASSERT_EQ(::lutimes(a.c_str(), times.data()), 0);
 
     ASSERT_TRUE(copy({a}, m_to.path()));
     const std::vector<DirEntry> copied = listDirectory(m_to.path().string());
@@ -142,9 +151,10 @@ TEST_F(BatchCopyTest, CancelStopsBetweenFiles) {
     const std::string a = m_from.write("a.jpg", "a");
     const std::string b = m_from.write("b.jpg", "b");
     const std::string c = m_from.write("c.jpg", "c");
-    // The user cancels while the first file is being copied.
+    // The user cancels while the first file is being copied; the pump before the second file
+    // takes the request.
     m_progress.onPump = [this](int pumps) {
-        if (pumps == 1) {
+        if (pumps == 2) {
             m_cancel.request();
         }
     };
@@ -197,10 +207,7 @@ TEST_F(BatchCopyTest, SourcesThatAreNoFilesAreReportedAndLeaveNothingBehind) {
         m_prompter.calls.clear();
         EXPECT_FALSE(copy({source}, m_to.path()));
         ASSERT_EQ(m_prompter.calls.size(), 1U);
-        EXPECT_EQ(m_prompter.calls[0].caption, "ファイルエラー");
-        EXPECT_EQ(m_prompter.calls[0].icon, PromptIcon::Stop);
-        EXPECT_EQ(m_prompter.calls[0].text.rfind(source + " をコピーできませんでした。\n", 0), 0U)
-            << m_prompter.calls[0].text;
+        expectCopyFailure(m_prompter.calls[0], source);
         EXPECT_TRUE(targetNames().empty());
     }
 }
@@ -233,8 +240,10 @@ TEST_F(BatchCopyTest, ACopyFailingHalfWayKeepsTheFileItWasToReplace) {
     EXPECT_FALSE(copied);
     EXPECT_EQ(m_to.read("b.jpg"), "old b");
     EXPECT_EQ(targetNames(), (Lines{"b.jpg"}));
-    EXPECT_EQ(m_prompter.calls,
-              (std::vector<Call>{replaceQuestion("b.jpg"), copyFailure(big, EFBIG)}));
+    // The cause is whatever the system or library gave (EFBIG, or EIO for a short write).
+    ASSERT_EQ(m_prompter.calls.size(), 2U);
+    EXPECT_EQ(m_prompter.calls[0], replaceQuestion("b.jpg"));
+    expectCopyFailure(m_prompter.calls[1], big);
 }
 
 } // namespace

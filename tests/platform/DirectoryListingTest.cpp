@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileSystem.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <array>
@@ -38,8 +37,9 @@ const DirEntry* findEntry(const std::vector<DirEntry>& entries, const std::strin
 }
 
 void setModificationTime(const std::string& path, std::time_t seconds) {
-    const std::array<timespec, 2> times = {{{seconds, 0}, {seconds, 0}}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times.data(), AT_SYMLINK_NOFOLLOW), 0) << path;
+    // lutimes sets a link's own time, so a listing that did not follow links would show it.
+    const std::array<timeval, 2> times = {{{seconds, 0}, {seconds, 0}}};
+    ASSERT_EQ(::lutimes(path.c_str(), times.data()), 0) << path;
 }
 
 TEST(NtfsNameLess, ComparesAsciiUpperCasedThenRawBytes) {

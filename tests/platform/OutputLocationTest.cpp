@@ -34,8 +34,8 @@ TEST(ProbeLocation, MissingFoldersResolveToTheNearestExistingOne) {
     dir.write("page.html", "html");
     const std::string base = dir.path().string();
 
-    for (const std::string path : {base, base + "/", base + "/site", base + "/site/2024/08/",
-                                   base + "/a/../site/./x", base + "/page.html/sub"}) {
+    for (const std::string& path : {base, base + "/", base + "/site", base + "/site/2024/08/",
+                                    base + "/a/../site/./x", base + "/page.html/sub"}) {
         SCOPED_TRACE(path);
         const LocationInfo info = probeLocation(path);
         EXPECT_TRUE(info.absolute);
