@@ -36,8 +36,8 @@ public:
 
 private:
     struct SectionRange {
-        std::size_t header;  // index of the "[name]" line
-        std::size_t end;     // one past the section's last line
+        std::size_t header; // index of the "[name]" line
+        std::size_t end;    // one past the section's last line
     };
 
     std::optional<SectionRange> findSection(std::string_view section) const;

@@ -42,7 +42,7 @@ struct Settings {
     std::int32_t MakePage{};
 
     // [Page2]
-    std::int32_t CommentPos{};   // 0 nowhere, 1 index, 2 image pages, 4 both
+    std::int32_t CommentPos{};  // 0 nowhere, 1 index, 2 image pages, 4 both
     std::int32_t Information{}; // bits: 1 name, 2 size, 4 date, 8 resolution
     std::int32_t MainInfo{};
     std::uint16_t ExifInfo{}; // bit i selects EXIF item i (0 to 11)

@@ -148,9 +148,13 @@ std::string folderDefaultText(FolderDefault which, const std::string& programFol
 
 } // namespace
 
-std::span<const std::string_view> settingSections() { return kSections; }
+std::span<const std::string_view> settingSections() {
+    return kSections;
+}
 
-std::span<const SettingDescriptor> settingsInSaveOrder() { return kTable; }
+std::span<const SettingDescriptor> settingsInSaveOrder() {
+    return kTable;
+}
 
 const SettingDescriptor* findSetting(std::string_view key) {
     for (const auto& descriptor : kTable) {
@@ -201,8 +205,8 @@ void assignSettingText(Settings& settings, const SettingDescriptor& descriptor,
             if constexpr (std::is_same_v<Value, std::string>) {
                 settings.*member = std::string(text);
             } else if constexpr (std::is_same_v<Value, std::uint16_t>) {
-                settings.*member =
-                    static_cast<std::uint16_t>(static_cast<std::uint32_t>(parseProfileInteger(text)));
+                settings.*member = static_cast<std::uint16_t>(
+                    static_cast<std::uint32_t>(parseProfileInteger(text)));
             } else {
                 settings.*member = parseProfileInteger(text);
             }

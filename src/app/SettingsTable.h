@@ -18,18 +18,18 @@ enum class FolderDefault {
     ProgramFolderHtml, // the program folder followed by "html/"
 };
 
-using SettingMember = std::variant<std::int32_t Settings::*, std::uint16_t Settings::*,
-                                   std::string Settings::*>;
+using SettingMember =
+    std::variant<std::int32_t Settings::*, std::uint16_t Settings::*, std::string Settings::*>;
 
 // One stored setting: where it lives in the INI file, its member and its default.
 struct SettingDescriptor {
     std::string_view section;
     std::string_view key;
     SettingMember member;
-    std::int32_t defaultNumber = 0;    // integer keys
-    std::string_view defaultText;      // string keys
+    std::int32_t defaultNumber = 0; // integer keys
+    std::string_view defaultText;   // string keys
     FolderDefault folderDefault = FolderDefault::None;
-    int loadPosition = 0;              // position in the load order, 0 to 79
+    int loadPosition = 0; // position in the load order, 0 to 79
 
     bool isString() const { return std::holds_alternative<std::string Settings::*>(member); }
 };

@@ -100,8 +100,8 @@ std::optional<Application> startUp(const StartupEnvironment& environment,
     }
     Application application;
     application.paths = resolveStartupPaths(environment, iniOverride);
-    application.settings = loadSettingsFile(application.paths.iniPath,
-                                            application.paths.programFolder);
+    application.settings =
+        loadSettingsFile(application.paths.iniPath, application.paths.programFolder);
     application.settings.LegacyWindowsFamily = 0;
     return application;
 }

@@ -33,9 +33,9 @@ bool checkLibraryVersion(std::uint16_t version, const std::string& executablePat
 
 // What start-up needs to know about the machine; tests give their own.
 struct StartupEnvironment {
-    std::string executablePath;     // full path of the running program
-    std::string homeFolder;         // ends in "/"
-    std::string userConfigFolder;   // $XDG_CONFIG_HOME or ~/.config, ends in "/"
+    std::string executablePath;   // full path of the running program
+    std::string homeFolder;       // ends in "/"
+    std::string userConfigFolder; // $XDG_CONFIG_HOME or ~/.config, ends in "/"
     bool executableFolderWritable = true;
 
     // The environment of the running process.

@@ -12,7 +12,9 @@
 namespace vistrel {
 namespace {
 
-std::string errnoText(int error) { return std::strerror(error); }
+std::string errnoText(int error) {
+    return std::strerror(error);
+}
 
 class FileDescriptor {
 public:

@@ -41,8 +41,8 @@ std::string homeFolder() {
 }
 
 std::string userConfigFolder() {
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr &&
-                                                              config[0] == '/') {
+    if (const char* config = std::getenv("XDG_CONFIG_HOME");
+        config != nullptr && config[0] == '/') {
         return withFinalSlash(config);
     }
     return homeFolder() + ".config/";

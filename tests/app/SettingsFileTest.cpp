@@ -117,8 +117,8 @@ Settings everySettingChanged() {
     int counter = 1000;
     for (const auto& descriptor : settingsInSaveOrder()) {
         ++counter;
-        const std::string value = descriptor.isString() ? "値" + std::to_string(counter)
-                                                        : std::to_string(counter);
+        const std::string value =
+            descriptor.isString() ? "値" + std::to_string(counter) : std::to_string(counter);
         assignSettingText(settings, descriptor, value);
     }
     settings.SetCommentCol = 1; // keeps CommentColor as saved

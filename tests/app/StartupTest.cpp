@@ -12,7 +12,9 @@ namespace {
 using test::ScriptedPrompter;
 using test::TempDir;
 
-std::string folderOf(const TempDir& dir) { return dir.path().string() + "/"; }
+std::string folderOf(const TempDir& dir) {
+    return dir.path().string() + "/";
+}
 
 StartupEnvironment environmentIn(const std::string& folder) {
     StartupEnvironment environment;

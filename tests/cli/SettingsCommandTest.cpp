@@ -15,16 +15,18 @@ using test::TempDir;
 
 const std::string kCli = VISTREL_CLI_PATH;
 
-std::string cliFolder() { return std::filesystem::path(kCli).parent_path().string() + "/"; }
+std::string cliFolder() {
+    return std::filesystem::path(kCli).parent_path().string() + "/";
+}
 
 TEST(VistrelCliSettings, PrintsTheDefaultsWhenThereIsNoIniFile) {
     TempDir dir;
     const auto result = runProcess(kCli, {"settings", "--ini", dir.file("none.ini")});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out.rfind("[General]\nImagePath=" + cliFolder() + "\nImageMode=7\nSelect=1\n",
-                               0),
-              0u);
+    EXPECT_EQ(
+        result.out.rfind("[General]\nImagePath=" + cliFolder() + "\nImageMode=7\nSelect=1\n", 0),
+        0u);
     EXPECT_NE(result.out.find("\n\n[Page1]\nHTMLPath=" + cliFolder() + "html/\n"),
               std::string::npos);
     EXPECT_NE(result.out.find("\nTitle=画像一覧\n"), std::string::npos);
@@ -38,8 +40,8 @@ TEST(VistrelCliSettings, PrintsTheDefaultsWhenThereIsNoIniFile) {
 
 TEST(VistrelCliSettings, AppliesSetAndWritesTheFileOnlyWithSave) {
     TempDir dir;
-    auto result = runProcess(kCli, {"settings", "--ini", dir.file("v.ini"), "--set",
-                                    "ThumSize=150", "--set=Title=旅の写真"});
+    auto result = runProcess(kCli, {"settings", "--ini", dir.file("v.ini"), "--set", "ThumSize=150",
+                                    "--set=Title=旅の写真"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.out.find("\nThumSize=150\n"), std::string::npos);
     EXPECT_NE(result.out.find("\nTitle=旅の写真\n"), std::string::npos);
@@ -84,8 +86,7 @@ TEST(VistrelCliSettings, RejectsUnknownKeysAndNonNumbersAsUsageErrors) {
 TEST(VistrelCliSettings, ReportsAFailedSaveWithExitCode1) {
     TempDir dir;
     dir.write("file", "x");
-    const auto result =
-        runProcess(kCli, {"settings", "--ini", dir.file("file/v.ini"), "--save"});
+    const auto result = runProcess(kCli, {"settings", "--ini", dir.file("file/v.ini"), "--save"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err.rfind("[ファイルエラー] 設定ファイル " + dir.file("file/v.ini"), 0), 0u)
         << result.err;
