@@ -6,13 +6,18 @@ set -euo pipefail
 
 packages=(
     build-essential
+    clang-format
     cmake
     ninja-build
     pkg-config
+    git
     googletest
     libgtest-dev
     libgmock-dev
     libglib2.0-dev
+    libjpeg62-turbo-dev
+    libpng-dev
+    libgif-dev
     shared-mime-info
 )
 

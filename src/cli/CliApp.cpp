@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/Version.h"
+#include "cli/ListCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/StartupOptions.h"
 
@@ -26,6 +27,20 @@ Commands:
                        settings file (ThumSize, HTMLPath, TOPLAYOUT ...); integer
                        settings take whole numbers; may be given several times
       --save           write the settings back to the settings file
+
+  list [--ini FILE] [--set KEY=VALUE]... [DIR]
+      List the rows a scan of DIR gives (default: ImagePath, taken as the
+      folder box takes it) with the file types of ImageMode and the check state
+      of Select, one row per line, fields separated by TAB:
+      [x] or [ ], name, size text, date text, kind (0 none, 1 JPEG, 2 PNG,
+      4 GIF); then the count label. DIR is taken relative to the working
+      directory and completed with "/".
+
+  info FILE
+      Print the two texts the window shows for FILE's row:
+      "resolution<TAB>text" and "colours<TAB>text". A name that is not an image
+      gives resolution " " and empty colours; an image that fails to load
+      prints the load failure message and exits with status 1.
 
 Options:
   --help       show this help and exit
@@ -54,6 +69,12 @@ int runCli(const std::vector<std::string>& arguments, const Streams& streams) {
     }
     if (command == "settings") {
         return runSettingsCommand(rest, streams);
+    }
+    if (command == "list") {
+        return runListCommand(rest, streams);
+    }
+    if (command == "info") {
+        return runInfoCommand(rest, streams);
     }
     return usageError(streams, "", "unknown command: " + command);
 }

@@ -56,16 +56,27 @@ bool writeAll(int fd, std::string_view bytes) {
 } // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path) {
+    std::string bytes;
+    if (!readFileInto(path, bytes)) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+Status readFileInto(const std::string& path, std::string& bytes) {
+    bytes.clear();
     // O_NONBLOCK keeps a FIFO from blocking the open; fstat then refuses it.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
-        return std::nullopt;
+        return Status::failure(path, errnoText(errno));
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return std::nullopt;
+    if (::fstat(fd.get(), &info) != 0) {
+        return Status::failure(path, errnoText(errno));
     }
-    std::string bytes;
+    if (!S_ISREG(info.st_mode)) {
+        return Status::failure(path, errnoText(S_ISDIR(info.st_mode) ? EISDIR : EINVAL));
+    }
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
@@ -74,14 +85,16 @@ std::optional<std::string> readWholeFile(const std::string& path) {
             if (errno == EINTR) {
                 continue;
             }
-            return std::nullopt;
+            const int cause = errno;
+            bytes.clear();
+            return Status::failure(path, errnoText(cause));
         }
         if (got == 0) {
             break;
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
-    return bytes;
+    return Status::success();
 }
 
 Status writeFileAtomically(const std::string& path, std::string_view bytes) {

@@ -13,6 +13,9 @@ namespace vistrel {
 // Never opens a FIFO or a device, so it cannot block.
 std::optional<std::string> readWholeFile(const std::string& path);
 
+// The same read, with the cause of a failure: bytes holds the file on success.
+Status readFileInto(const std::string& path, std::string& bytes);
+
 // Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
 // over path, so the file is either the old one or the new one, never half written. Creates
 // missing parent folders. On failure the old file is untouched and the temporary file removed.

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "catalogue/ImageListPanel.h"
+
+#include <utility>
+
+#include "app/Settings.h"
+#include "catalogue/ImageFolderScan.h"
+#include "platform/Prompter.h"
+
+namespace vistrel {
+namespace {
+
+constexpr std::string_view kConfirmCaption = "確認";
+constexpr std::string_view kCommentsLostQuestion =
+    "この操作をすると、画像別コメントが設定してある場合\n"
+    "コメントが全て削除されます。処理を続けますか？";
+constexpr std::string_view kClearAllCaption = "全解除";
+constexpr std::string_view kSelectAllCaption = "全選択";
+
+} // namespace
+
+ImageListPanel::ImageListPanel(Settings& settings)
+    : m_settings(settings), m_typeBoxes(settings.ImageMode) {}
+
+void ImageListPanel::setFolderText(std::string text) {
+    m_folderText = std::move(text);
+    RefillImageList();
+    m_settings.ImagePath = m_folderText;
+}
+
+int ImageListPanel::RefillImageList() {
+    m_list.clear();
+    return ScanImageFolder(m_folderText, m_typeBoxes.mask(), m_settings.Select != 0, m_list);
+}
+
+bool ImageListPanel::clickTypeBox(TypeBox box, Prompter& prompter) {
+    if (!m_typeBoxes.isEnabled(box)) {
+        return false;
+    }
+    if (!prompter.ask(kConfirmCaption, kCommentsLostQuestion, PromptIcon::Question)) {
+        return false;
+    }
+    m_typeBoxes.click(box);
+    RefillImageList();
+    return true;
+}
+
+void ImageListPanel::toggleSelectAll() {
+    m_settings.Select = m_settings.Select != 0 ? 0 : 1;
+    m_list.setAllChecked(m_settings.Select != 0);
+}
+
+std::string_view ImageListPanel::selectAllCaption() const {
+    return m_settings.Select != 0 ? kClearAllCaption : kSelectAllCaption;
+}
+
+void ImageListPanel::storeChoices() {
+    m_settings.ImageMode = m_typeBoxes.mask();
+    m_settings.ImagePath = m_folderText;
+}
+
+} // namespace vistrel

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "imaging/codec/FileOutput.h"
+
+#include <cerrno>
+#include <new>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vistrel::detail {
+namespace {
+
+constexpr mode_t kNewFileMode = 0666;
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const auto written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+bool appendBytes(std::vector<std::uint8_t>& out, std::span<const std::uint8_t> bytes) noexcept {
+    try {
+        out.insert(out.end(), bytes.begin(), bytes.end());
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+bool writeFileOrRemove(const std::string& path, std::span<const std::uint8_t> bytes) noexcept {
+    // O_NONBLOCK: opening a FIFO for writing must not wait for a reader.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, kNewFileMode);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    const bool written = writeAll(fd, bytes);
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(path.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace vistrel::detail
