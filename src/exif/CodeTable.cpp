@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "exif/CodeTable.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "exif/ExifEntry.h"
