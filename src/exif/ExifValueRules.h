@@ -12,7 +12,9 @@ namespace vistrel::detail {
 // unsigned or (where named) signed; a width-dependent integer is 16-bit when the entry's unit
 // size is 2, else 32-bit.
 enum class ValueRule {
-    Text,              // bytes up to the first zero, at most count bytes
+    // Bytes up to the first zero, at most count bytes. The version tags, given as exactly
+    // count bytes, read the same: a display text ends at a zero byte wherever it is printed.
+    Text,
     UserComment,       // bytes 8 to count - 1 up to the first zero; empty for count <= 8
     FNumber,           // rational r: "F%3.1lf"
     Aperture,          // rational Av: "F%3.1lf" of the square root of 2 to the power Av

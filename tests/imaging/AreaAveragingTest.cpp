@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FixtureImages.h"
+#include "FixtureEncoders.h"
 #include "imaging/ImageLibrary.h"
 #include "support/TempDir.h"
 

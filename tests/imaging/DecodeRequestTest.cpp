@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FixtureImages.h"
+#include "FixtureEncoders.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/codec/JpegReader.h"
 #include "support/TempDir.h"
@@ -80,7 +80,7 @@ TEST(AHeaderOnlyDecode, AgreesWithTheFullDecodeOnBitCount) {
     withAlpha.alpha.assign(16, 100);
     test::JpegOptions grey;
     grey.colour = test::JpegColour::Grey;
-    test::PngSpec palette;
+    test::PngFixture palette;
     palette.width = 2;
     palette.height = 1;
     palette.colourType = PNG_COLOR_TYPE_PALETTE;

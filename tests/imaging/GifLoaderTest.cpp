@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "FixtureImages.h"
+#include "FixtureEncoders.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageLibrary.h"
 #include "support/TempDir.h"
@@ -12,8 +12,8 @@ namespace {
 using test::alphaOf;
 using test::asBytes;
 using test::encodeGif;
+using test::GifFixture;
 using test::GifFrame;
-using test::GifSpec;
 using test::pixelOf;
 
 const std::vector<Rgb> kFourColours = {{0, 0, 0}, {255, 0, 0}, {0, 128, 0}, {10, 20, 250}};

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FixtureImages.h"
+#include "FixtureEncoders.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageLibrary.h"
 #include "support/TempDir.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "FixtureImages.h"
+#include "FixtureEncoders.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageLibrary.h"
 #include "imaging/codec/JpegReader.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FixtureImages.h"
+#include "FixtureEncoders.h"
 #include "imaging/ExifOrientation.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/Orientation.h"

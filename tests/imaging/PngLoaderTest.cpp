@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FixtureImages.h"
+#include "FixtureEncoders.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageLibrary.h"
 #include "support/TempDir.h"
@@ -15,7 +15,7 @@ using test::alphaOf;
 using test::asBytes;
 using test::encodePng;
 using test::pixelOf;
-using test::PngSpec;
+using test::PngFixture;
 
 ImageHandle decodePng(const std::string& bytes) {
     auto decoded = decodeImageBytes(asBytes(bytes), ImageFormat::Png);
@@ -87,16 +87,16 @@ TEST(APngLoader, DecodesInterlacedFilesWithAndWithoutAlpha) {
 }
 
 TEST(APngLoader, ExpandsPaletteFilesAndKeepsTheirPaletteAndTransparency) {
-    PngSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.colourType = PNG_COLOR_TYPE_PALETTE;
-    spec.bitDepth = 4;
-    spec.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {10, 20, 30}, {9, 9, 9}};
-    spec.paletteAlpha = {255, 128, 0};
-    spec.rows = {{0x01, 0x23}, {0x32, 0x10}};
+    PngFixture fixture;
+    fixture.width = 4;
+    fixture.height = 2;
+    fixture.colourType = PNG_COLOR_TYPE_PALETTE;
+    fixture.bitDepth = 4;
+    fixture.palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {10, 20, 30}, {9, 9, 9}};
+    fixture.paletteAlpha = {255, 128, 0};
+    fixture.rows = {{0x01, 0x23}, {0x32, 0x10}};
 
-    const ImageHandle image = decodePng(encodePng(spec));
+    const ImageHandle image = decodePng(encodePng(fixture));
 
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->header(), (ImageHeader{4, 2, 8}));
@@ -112,14 +112,14 @@ TEST(APngLoader, ExpandsPaletteFilesAndKeepsTheirPaletteAndTransparency) {
 }
 
 TEST(APngLoader, SpreadsLowBitDepthGreyOverTheFullRange) {
-    PngSpec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.colourType = PNG_COLOR_TYPE_GRAY;
-    spec.bitDepth = 2;
-    spec.rows = {{0b00011011}};
+    PngFixture fixture;
+    fixture.width = 4;
+    fixture.height = 1;
+    fixture.colourType = PNG_COLOR_TYPE_GRAY;
+    fixture.bitDepth = 2;
+    fixture.rows = {{0b00011011}};
 
-    const ImageHandle image = decodePng(encodePng(spec));
+    const ImageHandle image = decodePng(encodePng(fixture));
 
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->header(), (ImageHeader{4, 1, 8}));
@@ -131,14 +131,14 @@ TEST(APngLoader, SpreadsLowBitDepthGreyOverTheFullRange) {
 }
 
 TEST(APngLoader, TurnsATransparentGreyLevelIntoAlpha) {
-    PngSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.colourType = PNG_COLOR_TYPE_GRAY;
-    spec.rows = {{10, 77, 200}};
-    spec.transparentGrey = 77;
+    PngFixture fixture;
+    fixture.width = 3;
+    fixture.height = 1;
+    fixture.colourType = PNG_COLOR_TYPE_GRAY;
+    fixture.rows = {{10, 77, 200}};
+    fixture.transparentGrey = 77;
 
-    const ImageHandle image = decodePng(encodePng(spec));
+    const ImageHandle image = decodePng(encodePng(fixture));
 
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->header(), (ImageHeader{3, 1, 8}));
@@ -149,13 +149,13 @@ TEST(APngLoader, TurnsATransparentGreyLevelIntoAlpha) {
 }
 
 TEST(APngLoader, DecodesGreyWithAlphaAsTrueColourWithAlpha) {
-    PngSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
-    spec.rows = {{40, 255, 180, 60}};
+    PngFixture fixture;
+    fixture.width = 2;
+    fixture.height = 1;
+    fixture.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
+    fixture.rows = {{40, 255, 180, 60}};
 
-    const ImageHandle image = decodePng(encodePng(spec));
+    const ImageHandle image = decodePng(encodePng(fixture));
 
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->header(), (ImageHeader{2, 1, 32}));
@@ -165,19 +165,19 @@ TEST(APngLoader, DecodesGreyWithAlphaAsTrueColourWithAlpha) {
 }
 
 TEST(APngLoader, ScalesSixteenBitSamplesToEightBits) {
-    PngSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
-    spec.bitDepth = 16;
-    spec.interlaced = true;
+    PngFixture fixture;
+    fixture.width = 2;
+    fixture.height = 2;
+    fixture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    fixture.bitDepth = 16;
+    fixture.interlaced = true;
     // Each 16-bit sample is an 8-bit level times 257, which scales back to that level exactly.
-    spec.rows = {{0x00, 0x00, 0xFF, 0xFF, 0x80, 0x80, 0xFF, 0xFF, 0x12, 0x12, 0x34, 0x34, 0x56,
-                  0x56, 0x78, 0x78},
-                 {0xFF, 0xFF, 0x00, 0x00, 0x01, 0x01, 0x00, 0x00, 0xFE, 0xFE, 0xFD, 0xFD, 0xFC,
-                  0xFC, 0x7F, 0x7F}};
+    fixture.rows = {{0x00, 0x00, 0xFF, 0xFF, 0x80, 0x80, 0xFF, 0xFF, 0x12, 0x12, 0x34, 0x34, 0x56,
+                     0x56, 0x78, 0x78},
+                    {0xFF, 0xFF, 0x00, 0x00, 0x01, 0x01, 0x00, 0x00, 0xFE, 0xFE, 0xFD, 0xFD, 0xFC,
+                     0xFC, 0x7F, 0x7F}};
 
-    const ImageHandle image = decodePng(encodePng(spec));
+    const ImageHandle image = decodePng(encodePng(fixture));
 
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(pixelOf(*image, 0, 0), (Rgb{0x00, 0xFF, 0x80}));
@@ -191,14 +191,14 @@ TEST(APngLoader, ScalesSixteenBitSamplesToEightBits) {
 }
 
 TEST(APngLoader, ScalesSixteenBitGreyAndKeepsAFullGreyRamp) {
-    PngSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colourType = PNG_COLOR_TYPE_GRAY;
-    spec.bitDepth = 16;
-    spec.rows = {{0x40, 0x40, 0xC8, 0xC8}};
+    PngFixture fixture;
+    fixture.width = 2;
+    fixture.height = 1;
+    fixture.colourType = PNG_COLOR_TYPE_GRAY;
+    fixture.bitDepth = 16;
+    fixture.rows = {{0x40, 0x40, 0xC8, 0xC8}};
 
-    const ImageHandle image = decodePng(encodePng(spec));
+    const ImageHandle image = decodePng(encodePng(fixture));
 
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(GetColorCount(*image), 256U);

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+#include "imaging/OutputHousekeeping.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/PageExtension.h"
+#include "app/Settings.h"
+#include "catalogue/ImageKind.h"
+#include "catalogue/NameCase.h"
+#include "catalogue/OutputImageFolder.h"
+#include "platform/BatchCopy.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderIdentity.h"
+#include "platform/Prompter.h"
+#include "platform/RemovableEntries.h"
+
+namespace vistrel {
+namespace {
+
+constexpr std::int32_t kDelete = 0;
+constexpr std::int32_t kToTrash = 1;
+constexpr std::int32_t kLeave = 2;
+
+constexpr std::string_view kCopyTitle = "ファイルをコピーしています。";
+constexpr std::string_view kMusicCaption = "MIDI ファイルエラー";
+constexpr std::string_view kNoMusicFileQuestion =
+    "MIDI ファイルが指定されていません。BGM 無しでスライドショーを作成しますか？";
+constexpr std::string_view kMusicFileMissingQuestion =
+    "MIDI ファイルが見つかりません。BGM 無しでスライドショーを作成しますか？";
+
+// Removes the files as treatment says; the run goes on whatever happens to each of them.
+void removeAll(const std::string& folder, const std::vector<std::string>& names,
+               std::int32_t treatment) {
+    if (treatment == kLeave) {
+        return;
+    }
+    for (const auto& name : names) {
+        const std::string path = folder + name;
+        if (treatment == kToTrash) {
+            static_cast<void>(trashFile(path));
+        } else {
+            static_cast<void>(deleteFile(path));
+        }
+    }
+}
+
+bool endsWithIgnoringAsciiCase(std::string_view name, std::string_view suffix) {
+    return name.size() >= suffix.size() &&
+           toAsciiLower(name.substr(name.size() - suffix.size())) == toAsciiLower(suffix);
+}
+
+std::string withFinalSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') {
+        folder.push_back('/');
+    }
+    return folder;
+}
+
+} // namespace
+
+int ClearOldPages(const Settings& settings) {
+    if (settings.AllowUndo == kLeave) {
+        return 1;
+    }
+    const std::string suffix = "." + std::string(pageExtension(settings.HTMLExt));
+    const std::string folder = withFinalSlash(settings.HTMLPath);
+    std::vector<std::string> pages;
+    for (auto& name : listRemovableEntries(folder)) {
+        if (name.size() > suffix.size() && endsWithIgnoringAsciiCase(name, suffix)) {
+            pages.push_back(std::move(name));
+        }
+    }
+    removeAll(folder, pages, settings.AllowUndo);
+    return 1;
+}
+
+void ClearOldImages(const Settings& settings) {
+    const std::string folder = withFinalSlash(outputImageFolder(settings));
+    const std::string lower = toAsciiLower(settings.AddString);
+    const std::string upper = toAsciiUpper(settings.AddString);
+    std::vector<std::string> thumbnails;
+    std::vector<std::string> mainImages;
+    for (auto& name : listRemovableEntries(folder)) {
+        const bool isThumbnail =
+            !settings.AddString.empty() &&
+            (name.find(lower) != std::string::npos || name.find(upper) != std::string::npos);
+        if (isThumbnail) {
+            thumbnails.push_back(std::move(name));
+        } else if (ClassifyImageName(name) != ImageKind::None) {
+            mainImages.push_back(std::move(name));
+        }
+    }
+    if (sameFolder(settings.ImagePath, folder)) {
+        removeAll(folder, thumbnails, kDelete);
+        return;
+    }
+    removeAll(folder, mainImages, settings.MainImage);
+    removeAll(folder, thumbnails, settings.ThumbImage);
+}
+
+int CopyMusicFile(Settings& settings, Prompter& prompter, ProgressSink& progress,
+                  CancelFlag& cancel) {
+    if (settings.PlayMusic == 1) {
+        std::string_view question;
+        if (settings.MIDIFile.empty()) {
+            question = kNoMusicFileQuestion;
+        } else if (!FileExists(settings.MIDIFile)) {
+            question = kMusicFileMissingQuestion;
+        }
+        if (!question.empty()) {
+            if (!prompter.ask(kMusicCaption, question, PromptIcon::Warning)) {
+                return 0;
+            }
+            settings.PlayMusic = 0;
+            return 1;
+        }
+    }
+    std::vector<std::string> sources;
+    if (settings.Mode == 1 && settings.PlayMusic == 1) {
+        sources.push_back(settings.MIDIFile);
+    }
+    return BatchCopy(sources, settings.HTMLPath + settings.SubFolder, kCopyTitle, prompter,
+                     progress, cancel)
+               ? 1
+               : 0;
+}
+
+} // namespace vistrel
