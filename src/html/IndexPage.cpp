@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+#include "html/IndexPage.h"
+
+#include <algorithm>
+
+#include "app/Settings.h"
+#include "catalogue/ImageList.h"
+#include "html/MainPages.h"
+#include "html/NameText.h"
+#include "html/PageHead.h"
+#include "html/PageNames.h"
+#include "html/PageRun.h"
+#include "html/ThumbnailCell.h"
+#include "html/WriterStart.h"
+#include "platform/CancelFlag.h"
+#include "platform/ProgressSink.h"
+#include "text/PageStream.h"
+
+namespace vistrel {
+namespace {
+
+constexpr int kFilterDropShadow = 2;
+constexpr int kOtherSize = 5;
+
+int cellWidth(const Settings& s) {
+    return s.Thumbres == kOtherSize ? s.ThumSize + 30 : 20 * s.Thumbres + 60;
+}
+
+bool showsComment(const Settings& s, const std::string& comment) {
+    return (s.CommentPos == 1 || s.CommentPos == 4) && !comment.empty();
+}
+
+void writeLinkedThumbnail(PageStream& page, const Settings& s, const ThumbnailCell& cell) {
+    const int w = cell.size.width;
+    const int h = cell.size.height;
+    const char* link = cell.link.c_str();
+    const char* alt = cell.alt.c_str();
+    const char* picture = cell.picture.c_str();
+    if (s.Window != 0 && s.SubFolder.empty()) {
+        page.print("          <A HREF=\"%s\" TARGET=\"_blank\"><IMG SRC=\"%s\" WIDTH=\"%d\" "
+                   "HEIGHT=\"%d\" ALT=\"%s\" BORDER=\"0\"></A>\n",
+                   link, picture, w, h, alt);
+    } else if (s.Window != 0) {
+        page.print("          <A HREF=\"%s\" TARGET=\"_blank\"><IMG SRC=\"%s/%s\" WIDTH=\"%d\" "
+                   "HEIGHT=\"%d\" ALT=\"%s\" BORDER=\"0\"></A>\n",
+                   link, urlStart(s.SubFolder).c_str(), picture, w, h, alt);
+    } else if (s.SubFolder.empty()) {
+        page.print("          <A HREF=\"%s\"><IMG SRC=\"%s\" WIDTH=\"%d\" HEIGHT=\"%d\" "
+                   "ALT=\"%s\" BORDER=\"0\"></A>\n",
+                   link, picture, w, h, alt);
+    } else {
+        page.print("          <A HREF=\"%s\"><IMG SRC=\"%s/%s\" WIDTH=\"%d\" HEIGHT=\"%d\" "
+                   "ALT=\"%s\" BORDER=\"0\"></A>\n",
+                   link, urlStart(s.SubFolder).c_str(), picture, w, h, alt);
+    }
+}
+
+void writeTextRow(PageStream& page, const Settings& s, const ImageEntry* entry,
+                  const std::string& comment) {
+    page.print("      <TR>\n");
+    page.print("        <TD HEIGHT=\"%d\" ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\n", s.ThumSize / 2);
+    if (entry == nullptr) {
+        page.print("<BR>\n");
+    } else {
+        const char* color = s.CommentColor.c_str();
+        if (showsComment(s, comment)) {
+            page.print("          <FONT SIZE=\"2\" COLOR=\"%s\">%s<BR><BR></font>\n", color,
+                       commentHtml(comment).c_str());
+        }
+        if (s.Information != 0) {
+            if ((s.Information & 1) != 0) {
+                page.print("          <FONT SIZE=\"2\" COLOR=\"%s\">%s</FONT><BR>\n", color,
+                           htmlText(entry->fileName).c_str());
+            }
+            if ((s.Information & (2 | 8)) != 0) {
+                page.print("          <FONT SIZE=\"2\" COLOR=\"%s\">%s</FONT><BR>\n", color,
+                           indexSizeText(s, *entry).c_str());
+            }
+            if ((s.Information & 4) != 0) {
+                page.print("          <FONT SIZE=\"2\" COLOR=\"%s\">%s<BR></FONT>\n", color,
+                           entry->dateText.c_str());
+            }
+        }
+    }
+    page.print("        </TD>\n");
+    page.print("      </TR>\n");
+}
+
+void writeCell(PageRun& run, PageStream& page, const PageNames& names,
+               const std::vector<ImageEntry>& entries, std::size_t index) {
+    const Settings& s = run.settings;
+    const ImageEntry* entry = index < entries.size() ? &entries[index] : nullptr;
+    ThumbnailCell cell;
+    if (entry != nullptr) {
+        cell = produceThumbnailCell(run, names, *entry, index);
+    } else {
+        cell.size = {thumbnailBox(s), thumbnailBox(s)};
+    }
+    page.print("  <TD WIDTH=\"%d\">\n", cellWidth(s));
+    page.print("    <TABLE ALIGN=\"CENTER\" CELLPADDING=\"4\" CELLSPACING=\"1\">\n");
+    page.print("      <TR>\n");
+    if (s.Filter == kFilterDropShadow) {
+        page.print("        <TD CLASS=\"filterDropShadow\" HEIGHT=\"%d\" WIDTH= \"%d\" "
+                   "ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\n",
+                   cellWidth(s), cell.size.width + 12);
+    } else {
+        page.print("        <TD HEIGHT=\"%d\" WIDTH= \"%d\" ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\n",
+                   cellWidth(s), cell.size.width + 12);
+    }
+    if (entry == nullptr) {
+        page.print("<BR>\n");
+    } else {
+        writeLinkedThumbnail(page, s, cell);
+    }
+    page.print("        </TD>\n");
+    page.print("      </TR>\n");
+    const std::string comment = entry != nullptr ? run.list.comment(entry->rowIndex) : "";
+    if (showsComment(s, comment) || s.Information != 0) {
+        writeTextRow(page, s, entry, comment);
+    }
+    page.print("    </TABLE>\n");
+    page.print("  </TD>\n");
+}
+
+void writeIndexStart(PageStream& page, const Settings& s) {
+    WriteHtmlHead(page, s, {0, 0, 1, 1});
+    WriteBodyOpen(page, s);
+    page.print("<CENTER>\n");
+    writeTitleHeading(page, s);
+    page.print("<HR width=\"90%%\" size=\"2\" COLOR=\"#800040\" noshade>\n<BR><BR>\n");
+    page.print("</CENTER>\n");
+    page.print("<CENTER>\n");
+    page.print("<TABLE BORDER=\"%d\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"CENTER\">\n",
+               s.Border);
+}
+
+void writeIndexEnd(PageStream& page, const Settings& s) {
+    page.print("</TABLE>\n");
+    page.print("</CENTER>\n");
+    page.print("<BR><BR>\n<HR width=\"90%%\" size=\"2\" COLOR=\"#800040\" noshade>\n<BR>\n");
+    if (!s.HPURL.empty()) {
+        page.print("<P>\n<CENTER>\n");
+        page.print("<A HREF=\"%s\" TARGET=\"_top\">%s</A>\n", s.HPURL.c_str(), s.HPName.c_str());
+        page.print("</CENTER>\n</P>\n");
+    }
+    page.print("</BODY>\n</HTML>");
+}
+
+// The grid of the index; false when the user cancelled.
+bool writeGrid(PageRun& run, PageStream& page, const PageNames& names,
+               const std::vector<ImageEntry>& entries) {
+    const Settings& s = run.settings;
+    // A hand-edited ImageNum of 0 would divide by zero; the settings page never stores it.
+    const int perRow = std::max(1, s.ImageNum);
+    const int last = static_cast<int>(entries.size()) - 1;
+    const int rows = last / perRow + 1;
+    for (int row = 0; row < rows; ++row) {
+        run.progress.pump();
+        if (run.cancel.testAndClear()) {
+            return false;
+        }
+        page.print("<TR>\n");
+        for (int column = 0; column < perRow; ++column) {
+            const int index = row * perRow + column;
+            run.progress.pump();
+            run.progress.setProgress(index, rows * perRow);
+            writeCell(run, page, names, entries, static_cast<std::size_t>(index));
+        }
+        page.print("</TR>\n");
+    }
+    return true;
+}
+
+} // namespace
+
+int WriteIndexPage(PageRun& run) {
+    const Settings& s = run.settings;
+    const std::string indexPath = s.HTMLPath + indexPageName(s);
+    std::vector<ImageEntry> entries;
+    if (!startPageWriter(run, indexPath, kThumbnailProgressText, entries)) {
+        return 0;
+    }
+    const PageNames names(entries, s);
+    if (auto page = PageStream::open(indexPath)) {
+        writeIndexStart(*page, s);
+        if (!writeGrid(run, *page, names, entries)) {
+            run.progress.close();
+            return 0;
+        }
+        writeIndexEnd(*page, s);
+        page->close();
+    }
+    if (s.MakePage == 1 && WriteMainPages(run, entries, names, 1) == 0) {
+        run.progress.close();
+        return 0;
+    }
+    run.progress.close();
+    return 1;
+}
+
+} // namespace vistrel

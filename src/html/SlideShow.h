@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <vector>
+
+#include "catalogue/ImageEntry.h"
+
+namespace vistrel {
+
+class ImageList;
+class PageStream;
+struct PageRun;
+struct Settings;
+
+// The head of the slideshow page: the common first lines, the script that cycles through the
+// entries (names and comments as escaped script strings) and the style sheet.
+void WriteSlideShowHead(PageStream& page, const Settings& settings, const ImageList& list,
+                        const std::vector<ImageEntry>& entries);
+
+// Writes the slideshow page (HTMLPath + HTMLFile + page extension): head and script, the image
+// the script drives, the comment line, the buttons, the music element and the home link.
+// Refuses an empty selection and asks before overwriting; returns 1 when done (also when the
+// page could not be opened), 0 when stopped.
+int WriteSlideShowPage(PageRun& run);
+
+} // namespace vistrel
