@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "html/NameText.h"
+
+#include <gtest/gtest.h>
+
+#include "app/SettingsTable.h"
+#include "html/PageNames.h"
+
+namespace vistrel {
+namespace {
+
+TEST(AFileNameInAUrl, IsWrittenAsItIsUnlessItHoldsCharactersThatBreakTheUrl) {
+    EXPECT_EQ(urlStart("photo_01.jpg"), "photo_01.jpg");
+    EXPECT_EQ(urlStart("旅 行.jpg"), "旅 行.jpg");
+    EXPECT_EQ(urlSegment("100% \"best\" #1?&.jpg"), "100%25 %22best%22 %231%3F%26.jpg");
+    EXPECT_EQ(urlSegment("tab\there\x1f.jpg"), "tab%09here%1F.jpg");
+}
+
+TEST(AFileNameInAUrl, NeverStartsWithASchemeAndKeepsLaterColons) {
+    EXPECT_EQ(urlStart("javascript:alert(1).jpg"), "./javascript:alert(1).jpg");
+    EXPECT_EQ(urlStart("img:x/a.jpg"), "./img:x/a.jpg");
+    EXPECT_EQ(urlStart("img/a:b.jpg"), "img/a:b.jpg");
+    EXPECT_EQ(urlSegment("a:b.jpg"), "a:b.jpg");
+}
+
+TEST(AFileNameAsText, HasMarkupCharactersAsEntities) {
+    EXPECT_EQ(htmlText("a&b \"c\" <d>.jpg"), "a&amp;b &quot;c&quot; &lt;d&gt;.jpg");
+    EXPECT_EQ(htmlText("new\nline"), "new&#10;line");
+    EXPECT_EQ(htmlText("写真.jpg"), "写真.jpg");
+}
+
+TEST(AScriptString, CannotEndTheStringOrTheScript) {
+    EXPECT_EQ(scriptString("a\\b\"c\r\nd</SCRIPT>e\u2028f\u2029"),
+              "a\\\\b\\\"c\\r\\nd<\\/SCRIPT>e\\u2028f\\u2029");
+    EXPECT_EQ(scriptString("plain 写真"), "plain 写真");
+}
+
+TEST(ACommentInAPage, LosesTrailingWhiteSpaceBeforeLineBreaksBecomeBr) {
+    EXPECT_EQ(commentHtml("first\r\nsecond\r\n\r\n"), "first<BR>second");
+    EXPECT_EQ(commentHtml("a\r\n\r\nb  "), "a<BR><BR>b");
+    EXPECT_EQ(commentHtml("<b>bold</b>"), "<b>bold</b>");
+    EXPECT_EQ(commentHtml(" \r\n"), "");
+}
+
+std::vector<ImageEntry> entriesNamed(const std::vector<std::string>& names) {
+    std::vector<ImageEntry> entries;
+    for (const auto& name : names) {
+        ImageEntry entry;
+        entry.fileName = name;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+TEST(PageFileNames, NumberRepeatedBasesAndNamesOfTheSitesOwnPages) {
+    Settings settings = makeDefaultSettings("/p/");
+    settings.HTMLPath = "/out/";
+    settings.HTMLFile = "catalog";
+    const PageNames names(
+        entriesNamed({"a.jpg", "a.gif", "b.jpg", "a.png", "catalog.jpg", "menu.jpg", "A.jpg"}),
+        settings);
+    EXPECT_EQ(names.PageFileName(0, false), "a.html");
+    EXPECT_EQ(names.PageFileName(1, false), "a1.html");
+    EXPECT_EQ(names.PageFileName(2, false), "b.html");
+    EXPECT_EQ(names.PageFileName(3, true), "/out/a3.html");
+    EXPECT_EQ(names.PageFileName(4, false), "catalog4.html");
+    EXPECT_EQ(names.PageFileName(5, false), "menu.html");
+    EXPECT_EQ(names.PageFileName(6, false), "A.html");
+
+    settings.Frame = 1;
+    settings.HTMLExt = 1;
+    const PageNames framed(entriesNamed({"menu.jpg", "x.jpeg"}), settings);
+    EXPECT_EQ(framed.PageFileName(0, false), "menu0.htm");
+    EXPECT_EQ(framed.PageFileName(1, false), "x.htm");
+}
+
+} // namespace
+} // namespace vistrel
