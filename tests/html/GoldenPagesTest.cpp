@@ -104,7 +104,7 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     for (const auto& [key, value] : golden.settings) {
         const SettingDescriptor* descriptor = findSetting(key);
         ASSERT_NE(descriptor, nullptr) << "unknown setting " << key;
-        assignSettingText(settings, *descriptor, replaceToken(value, "<src>", source));
+        assignSettingText(settings, *descriptor, replaceToken(value, "<src>", dir.file("src")));
     }
     if (!settings.SubFolder.empty()) {
         std::filesystem::create_directories(output + settings.SubFolder);
