@@ -28,6 +28,11 @@ void ImageListPanel::setFolderText(std::string text) {
     m_settings.ImagePath = m_folderText;
 }
 
+void ImageListPanel::completeFolderText(std::string text) {
+    m_folderText = std::move(text);
+    m_settings.ImagePath = m_folderText;
+}
+
 int ImageListPanel::RefillImageList() {
     m_list.clear();
     return ScanImageFolder(m_folderText, m_typeBoxes.mask(), m_settings.Select != 0, m_list);

@@ -40,6 +40,10 @@ public:
     // checking images when Select is set. The counters follow. Returns the number of rows.
     int RefillImageList();
 
+    // The create run completed the folder text (a final "/" added): the text and ImagePath take
+    // it without a new scan, so the user's checks, order and comments stay as they are.
+    void completeFolderText(std::string text);
+
     // A click on a type box. First asks, caption "確認" with a question icon, whether to go on
     // although every comment will be lost. No: nothing changes (box, mask, list, comments).
     // Yes: the box and mask change as TypeBoxes::click says and the list is refilled. True

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "app/SettingsPagesStart.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/Settings.h"
+
+namespace vistrel {
+namespace {
+
+constexpr const char* kDefaultIndexLinkText = "画像一覧ページに戻る";
+constexpr int kFewestPerRow = 1;
+constexpr int kMostPerRow = 10;
+
+std::string asciiLower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+std::string fileNamePart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+void applySettingsPagesStart(Settings& s) {
+    const std::string lower = asciiLower(s.HTMLFile);
+    if (const auto cut = lower.find(".htm"); cut != std::string::npos) {
+        s.HTMLFile = lower.substr(0, cut);
+    }
+    if (s.Thumbres >= 2 && s.Thumbres <= 4) {
+        s.ThumSize = 20 * s.Thumbres + 40;
+    }
+    s.ImageNum = std::clamp(s.ImageNum, kFewestPerRow, kMostPerRow);
+    s.BGImageName = fileNamePart(s.BGImagePath);
+    s.MIDIFileName = fileNamePart(s.MIDIFile);
+    if (s.ThumbNail.empty()) {
+        s.ThumbNail = kDefaultIndexLinkText;
+    }
+}
+
+} // namespace vistrel

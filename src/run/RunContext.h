@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace vistrel {
+
+class CancelFlag;
+class CurrentImage;
+class ImageListPanel;
+class ProgressSink;
+class Prompter;
+struct Settings;
+
+// The collaborators of one create run, given by the front end that starts it. Nothing is owned.
+struct RunContext {
+    Settings& settings;
+    ImageListPanel& panel; // the folder text and the list of the images to publish
+    CurrentImage& currentImage;
+    Prompter& prompter;
+    ProgressSink& progress;
+    CancelFlag& cancel;
+};
+
+} // namespace vistrel

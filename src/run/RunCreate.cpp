@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#include "run/RunCreate.h"
+
+#include <string>
+#include <string_view>
+
+#include "app/Settings.h"
+#include "catalogue/CurrentImage.h"
+#include "catalogue/ImageListPanel.h"
+#include "catalogue/OutputImageFolder.h"
+#include "html/FramedIndex.h"
+#include "html/IndexPage.h"
+#include "html/PageRun.h"
+#include "html/SlideShow.h"
+#include "imaging/CSmallImg.h"
+#include "imaging/CopyMainImages.h"
+#include "imaging/OutputHousekeeping.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderIdentity.h"
+#include "platform/Prompter.h"
+#include "run/OutputLocation.h"
+#include "run/RunContext.h"
+#include "run/ViewResult.h"
+
+namespace vistrel {
+namespace {
+
+constexpr std::string_view kErrorCaption = "エラー";
+constexpr std::string_view kNoImageFolder = "画像フォルダが指定されていません。";
+constexpr std::string_view kNoOutputFolder = "出力先フォルダが指定されていません。";
+constexpr std::string_view kBadSubFolder = "画像格納サブフォルダ名が正しくありません。";
+constexpr std::string_view kBadPageName = "出力 HTML ファイル名が正しくありません。";
+constexpr std::string_view kBadMenuName = "左側フレームのファイル名が正しくありません。";
+constexpr std::string_view kDoneCaption = "完了メッセージ";
+constexpr std::string_view kDoneQuestion =
+    "HTML ファイルの出力が完了しました。今すぐ表示しますか？";
+
+std::string withFinalSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') {
+        folder.push_back('/');
+    }
+    return folder;
+}
+
+bool isSingleFolderName(const std::string& name) {
+    return name.find('/') == std::string::npos && name != "." && name != "..";
+}
+
+// The folder settings are complete and every name stays inside the output folder; otherwise
+// the user has been told why nothing is written.
+bool namesAreUsable(const Settings& s, Prompter& prompter) {
+    std::string_view problem;
+    if (s.ImagePath.empty()) {
+        problem = kNoImageFolder;
+    } else if (s.HTMLPath.empty()) {
+        problem = kNoOutputFolder;
+    } else if (!s.SubFolder.empty() && !isSingleFolderName(s.SubFolder)) {
+        problem = kBadSubFolder;
+    } else if (s.HTMLFile.find('/') != std::string::npos) {
+        problem = kBadPageName;
+    } else if (s.Mode == 0 && s.Frame == 1 && s.LeftFile.find('/') != std::string::npos) {
+        problem = kBadMenuName;
+    }
+    if (problem.empty()) {
+        return true;
+    }
+    prompter.message(kErrorCaption, problem, PromptIcon::Stop);
+    return false;
+}
+
+std::string fileNamePart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The copy puts the music file into the image output folder, so that is where a copy of an
+// earlier run would be.
+bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
+    const std::string name = fileNamePart(s.MIDIFile);
+    return !name.empty() && FileExists(imageFolder + name);
+}
+
+int writePages(RunContext& context, CSmallImg& thumbnails) {
+    const Settings& s = context.settings;
+    PageRun run{context.settings, context.panel.list(), context.currentImage, thumbnails,
+                context.prompter,  context.progress,     context.cancel};
+    if (s.Mode == 0) {
+        return s.Frame == 1 ? WriteFramedIndex(run) : WriteIndexPage(run);
+    }
+    return WriteSlideShowPage(run);
+}
+
+} // namespace
+
+int RunCreate(RunContext& context) {
+    Settings& s = context.settings;
+    if (!s.ImagePath.empty() && s.ImagePath.back() != '/') {
+        context.panel.completeFolderText(withFinalSlash(s.ImagePath));
+    }
+    s.HTMLPath = withFinalSlash(s.HTMLPath);
+    if (!namesAreUsable(s, context.prompter)) {
+        return 0;
+    }
+    const LocationStatus status = CheckOutputLocation(s.HTMLPath, s.SubFolder);
+    if (status != LocationStatus::Ready &&
+        ResolveOutputLocation(status, s, context.prompter) != 0) {
+        return 0;
+    }
+    ClearOldImages(s);
+    const std::string imageFolder = outputImageFolder(s);
+    if (!sameFolder(s.ImagePath, imageFolder) &&
+        CopyMainImages(context.panel.list(), s, context.prompter, context.progress,
+                       context.cancel) == 0) {
+        return 0;
+    }
+    if (s.Mode == 1 && s.PlayMusic == 1 && !musicAlreadyThere(s, imageFolder) &&
+        CopyMusicFile(s, context.prompter, context.progress, context.cancel) == 0) {
+        return 0;
+    }
+    CSmallImg thumbnails(ThumbnailOptions::from(s));
+    if (writePages(context, thumbnails) == 0) {
+        context.currentImage.release();
+        return 0;
+    }
+    if (context.prompter.ask(kDoneCaption, kDoneQuestion, PromptIcon::Information)) {
+        ViewResult(s, context.prompter);
+    }
+    return 1;
+}
+
+} // namespace vistrel

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace vistrel {
+
+class Prompter;
+struct Settings;
+
+// Opens the main page of the site (HTMLPath + HTMLFile + page extension) with the user's
+// default browser. A missing page, or a browser that does not start, is reported.
+void ViewResult(const Settings& settings, Prompter& prompter);
+
+} // namespace vistrel
