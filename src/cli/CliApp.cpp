@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/Version.h"
+#include "cli/CreateCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/StartupOptions.h"
@@ -17,6 +18,34 @@ constexpr std::string_view kHelp = R"(Usage: vistrel-cli COMMAND [OPTIONS]
 Vistrel turns a folder of photographs into a small static web site.
 
 Commands:
+  create [--ini FILE] [--source DIR] [--output DIR] [--set KEY=VALUE]...
+         [--comments FILE.vtc] [--sort name|size|date[:asc|:desc]]
+         [--order FILE] [--exclude GLOB]... [--yes | --no] [--view]
+         [--save] [--quiet]
+      Make the site: start up as the window does, scan the source folder
+      (ImagePath) with ImageMode and Select, arrange the list as asked, then
+      check the output folder, clear old output as the settings say, copy the
+      images, make the thumbnails and write the pages of the mode. Prints the
+      path of the main page when done.
+      --source DIR     the source image folder (relative to the working
+                       directory; stored as an absolute folder ending in "/")
+      --output DIR     the output folder, likewise
+      --set KEY=VALUE  change one setting for this run (see settings)
+      --comments FILE  load a comment file into the list first
+      --sort KEY[:asc|:desc]  sort the list by name, size or date
+                       (ascending unless :desc)
+      --order FILE     put the rows named in FILE (one name per line, UTF-8)
+                       first, in that order; the others follow
+      --exclude GLOB   uncheck the rows whose names match (may be repeated)
+      --yes, --no      answer every question Yes or No; without them a
+                       terminal is asked and anything else answers No
+      --view           open the result in the browser when done
+      --save           write the settings back (PlayMusic turned off by the
+                       music question included)
+      --quiet          no progress bar and no result line
+      Ctrl-C stops the run where it looks for a cancel (pages written so far
+      stay); a second Ctrl-C ends the program.
+
   settings [--ini FILE] [--set KEY=VALUE]... [--save]
       Start up as the window does and print the effective settings as INI text,
       sections and keys in the order the settings file keeps them.
@@ -47,7 +76,9 @@ Options:
   --version    show the program version and exit
 
 Messages and questions are written to standard error as "[caption] text".
-Exit status: 0 done, 1 stopped (a check failed or a save failed), 2 usage error.
+Exit status: 0 done (for create: the site was written), 1 stopped (a check
+failed, a question was answered No, the run was cancelled, a save failed),
+2 usage error.
 )";
 
 } // namespace
@@ -69,6 +100,9 @@ int runCli(const std::vector<std::string>& arguments, const Streams& streams) {
     }
     if (command == "settings") {
         return runSettingsCommand(rest, streams);
+    }
+    if (command == "create") {
+        return runCreateCommand(rest, streams);
     }
     if (command == "list") {
         return runListCommand(rest, streams);

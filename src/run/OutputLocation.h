@@ -10,11 +10,11 @@ struct Settings;
 
 // What CheckOutputLocation found.
 enum class LocationStatus {
-    Ready = 0,            // the output folder and the image subfolder exist
-    NoSuchPlace = 1,      // the output folder is empty or not an absolute path
-    ReadOnly = 2,         // it lies on a read-only or optical-disc file system
-    NoFolder = 3,         // the output folder does not exist
-    NoSubFolder = 4,      // the image subfolder does not exist
+    Ready = 0,       // the output folder and the image subfolder exist
+    NoSuchPlace = 1, // the output folder is empty or not an absolute path
+    ReadOnly = 2,    // it lies on a read-only or optical-disc file system
+    NoFolder = 3,    // the output folder does not exist
+    NoSubFolder = 4, // the image subfolder does not exist
 };
 
 // Checks the output folder (ending in "/") and the image subfolder name.

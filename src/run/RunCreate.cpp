@@ -83,7 +83,7 @@ bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
 int writePages(RunContext& context, CSmallImg& thumbnails) {
     const Settings& s = context.settings;
     PageRun run{context.settings, context.panel.list(), context.currentImage, thumbnails,
-                context.prompter,  context.progress,     context.cancel};
+                context.prompter, context.progress,     context.cancel};
     if (s.Mode == 0) {
         return s.Frame == 1 ? WriteFramedIndex(run) : WriteIndexPage(run);
     }

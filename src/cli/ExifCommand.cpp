@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "cli/ExifCommand.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include "catalogue/ImageKind.h"
+#include "cli/ArgumentReader.h"
+#include "cli/StartupOptions.h"
+#include "exif/ExifReader.h"
+#include "exif/ExifRows.h"
+#include "platform/ConsolePrompter.h"
+
+namespace vistrel::cli {
+namespace {
+
+constexpr std::string_view kCommand = "exif";
+
+// Keeps one record on one line and its fields apart.
+std::string escaped(std::string_view text) {
+    std::string result;
+    for (const char c : text) {
+        switch (c) {
+        case '\t':
+            result += "\\t";
+            break;
+        case '\r':
+            result += "\\r";
+            break;
+        case '\n':
+            result += "\\n";
+            break;
+        default:
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::optional<std::uint16_t> exifInfoValue(std::string_view text) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        value > std::numeric_limits<std::uint16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+void writeLine(const Streams& streams, const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), streams.out);
+    std::fputc('\n', streams.out);
+}
+
+void writeEntries(const Streams& streams, std::string_view directory,
+                  const std::vector<ExifEntry>& entries) {
+    for (const ExifEntry& entry : entries) {
+        char tag[8];
+        std::snprintf(tag, sizeof tag, "0x%04X", unsigned{entry.tag});
+        writeLine(streams, "entry\t" + std::string(directory) + "\t" + tag + "\t" +
+                               std::to_string(entry.type) + "\t" + std::to_string(entry.count) +
+                               "\t" + escaped(entry.label) + "\t" + escaped(entry.value));
+    }
+}
+
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+int runExifCommand(std::span<const std::string> arguments, const Streams& streams) {
+    ArgumentReader reader(arguments);
+    StartupOptions startup;
+    std::optional<std::string> file;
+    std::optional<std::uint16_t> exifInfo;
+    while (!reader.atEnd()) {
+        if (auto ini = reader.option("--ini")) {
+            startup.iniFile = *ini;
+        } else if (auto number = reader.option("--exif-info")) {
+            exifInfo = exifInfoValue(*number);
+            if (!exifInfo) {
+                return usageError(streams, kCommand,
+                                  "--exif-info needs a number from 0 to 65535: " + *number);
+            }
+        } else if (!reader.missingValue().empty()) {
+            return usageError(streams, kCommand, reader.missingValue() + " needs a value");
+        } else if (const std::string& argument = reader.take();
+                   !file && !argument.starts_with("--")) {
+            file = argument;
+        } else {
+            return usageError(streams, kCommand, "unexpected argument: " + argument);
+        }
+    }
+    if (!file) {
+        return usageError(streams, kCommand, "a FILE is needed");
+    }
+    if (!exifInfo) {
+        ConsolePrompter prompter(ConsolePrompter::Policy::AnswerNo, streams.err);
+        const auto application = startApplication(startup, prompter);
+        if (!application) {
+            return kExitStopped;
+        }
+        exifInfo = application->settings.ExifInfo;
+    }
+
+    ExifReader exif(*file);
+    const ExifBlock block = readExifBlock(exif);
+    if (!exif.fileStatus().ok()) {
+        std::fprintf(streams.err, "vistrel-cli exif: %s: %s\n", exif.fileStatus().path().c_str(),
+                     exif.fileStatus().cause().c_str());
+        return kExitStopped;
+    }
+    writeLine(streams, "locate\t" + std::to_string(block.located));
+    if ((block.located & ExifReader::kExifBit) != 0 && !block.codeTableLoaded) {
+        std::fputs("vistrel-cli exif: the code table vtdcode.vtd was not found\n", streams.err);
+    }
+    writeEntries(streams, "main", exif.mainEntries());
+    writeEntries(streams, "exif", exif.exifEntries());
+    if (block && ClassifyImageName(fileNameOf(*file)) == ImageKind::Jpeg) {
+        for (const ExifRow& row : selectExifRows(exif, *exifInfo)) {
+            writeLine(streams, "row\t" + escaped(row.label) + "\t" + escaped(row.value));
+        }
+    }
+    return kExitDone;
+}
+
+} // namespace vistrel::cli
