@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: MIT
+#include <csignal>
+#include <filesystem>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "imaging/ImageLibrary.h"
+#include "support/ProcessRunner.h"
+#include "support/TempDir.h"
+#include "text/Encoding.h"
+
+namespace vistrel {
+namespace {
+
+using test::runProcess;
+using test::TempDir;
+
+const std::string kCli = VISTREL_CLI_PATH;
+constexpr const char* kDoneLine =
+    "[完了メッセージ] HTML ファイルの出力が完了しました。今すぐ表示しますか？";
+
+void writePng(const std::string& path, int width, int height) {
+    auto image = Image::create(width, height);
+    ASSERT_NE(image, nullptr);
+    auto pixels = image->pixels();
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = static_cast<std::uint8_t>(i % 253);
+    }
+    ASSERT_TRUE(SavePngImage(path, *image));
+}
+
+// A source folder of count images named p000.png ...
+std::string makeSource(const TempDir& dir, int count) {
+    std::filesystem::create_directories(dir.file("src"));
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "src/p%03d.png", i);
+        writePng(dir.file(name), 64 + i % 5, 48);
+    }
+    return dir.file("src");
+}
+
+bool exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
+
+TEST(VistrelCliCreate, WritesThePlainIndexItsPagesThumbnailsAndImageCopies) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 3);
+    const auto result = runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source,
+                                          "--output", dir.file("site"), "--yes"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, dir.file("site/catalog.html") + "\n");
+    for (const char* name :
+         {"catalog.html", "p000.html", "p002.html", "image/p001.png", "image/p001_thumb.png"}) {
+        EXPECT_TRUE(exists(dir.file(std::string("site/") + name))) << name;
+    }
+    // --yes answers the folder question, but the completion question opens the browser only
+    // with --view.
+    EXPECT_NE(result.err.find("[フォルダチェック]"), std::string::npos);
+    EXPECT_NE(result.err.find(kDoneLine), std::string::npos);
+    EXPECT_FALSE(exists(dir.file("v.ini")));
+}
+
+TEST(VistrelCliCreate, CreatesAMissingOutputFolderTwoLevelsDeepOnlyOnYes) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 1);
+    auto result = runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source,
+                                    "--output", dir.file("a/b"), "--no"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_FALSE(exists(dir.file("a")));
+    EXPECT_EQ(result.out, "");
+
+    result = runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source, "--output",
+                               dir.file("a/b"), "--yes", "--quiet"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(exists(dir.file("a/b/image/p000.png")));
+    EXPECT_TRUE(exists(dir.file("a/b/catalog.html")));
+}
+
+TEST(VistrelCliCreate, KeepsAnExistingIndexWhenOverwritingIsRefused) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 2);
+    dir.write("site/image/keep.txt", "x");
+    dir.write("site/catalog.html", "mine");
+    const auto result = runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source,
+                                          "--output", dir.file("site"), "--no"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("[ファイルの上書き確認] catalog.html ファイルは既に存在します。"),
+              std::string::npos);
+    EXPECT_NE(result.err.find("[メッセージ] 出力 HTML ファイルの名前を変更してやり直して下さい。"),
+              std::string::npos);
+    EXPECT_EQ(dir.read("site/catalog.html"), "mine");
+    EXPECT_FALSE(exists(dir.file("site/p000.html")));
+}
+
+TEST(VistrelCliCreate, LeavesTheSourceImagesAloneWhenTheyAreTheOutputImageFolder) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 2);
+    dir.write("src/old_thumb.png", "an old thumbnail");
+    // The same folder spelled another way: "site/../src" with an empty subfolder.
+    const auto result =
+        runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source, "--output",
+                          dir.file("site/../src"), "--set", "SubFolder=", "--set", "MainImage=0",
+                          "--yes", "--quiet"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(exists(dir.file("src/p000.png")));
+    EXPECT_TRUE(exists(dir.file("src/p001.png")));
+    EXPECT_FALSE(exists(dir.file("src/old_thumb.png")));
+    EXPECT_TRUE(exists(dir.file("src/p000_thumb.png")));
+    EXPECT_TRUE(exists(dir.file("src/catalog.html")));
+}
+
+TEST(VistrelCliCreate, WritesTheSlideshowWithMusicAndTheFrameSet) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 2);
+    dir.write("song.mid", "MThd");
+    auto result =
+        runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source, "--output",
+                          dir.file("show"), "--set", "Mode=1", "--set", "PlayMusic=1", "--set",
+                          "MIDIFile=" + dir.file("song.mid"), "--yes", "--quiet"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(exists(dir.file("show/image/song.mid")));
+    const std::string page = cp932ToUtf8(dir.read("show/catalog.html"));
+    EXPECT_NE(page.find("<EMBED SRC=\"image/song.mid\""), std::string::npos);
+    EXPECT_FALSE(exists(dir.file("show/p000.html")));
+
+    result = runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source, "--output",
+                               dir.file("frames"), "--set", "Frame=1", "--yes", "--quiet"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(exists(dir.file("frames/menu.html")));
+    EXPECT_NE(cp932ToUtf8(dir.read("frames/catalog.html")).find("SRC=\"p000.html\""),
+              std::string::npos);
+}
+
+TEST(VistrelCliCreate, ArrangesTheListAndLoadsComments) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 3);
+    dir.write("order.txt", "p002.png\np000.png\n");
+    dir.write("c.vtc", *utf8ToCp932("3\r\n0\r\n最初\r\n--*--*--*--*--\r\n"));
+    const auto result =
+        runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source, "--output",
+                          dir.file("site"), "--order", dir.file("order.txt"), "--exclude", "p001*",
+                          "--comments", dir.file("c.vtc"), "--set", "Mode=1", "--set", "Comment=1",
+                          "--yes", "--quiet"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string page = cp932ToUtf8(dir.read("site/catalog.html"));
+    EXPECT_NE(page.find("var filename = new Array(\"p002.png\",\r\n\"p000.png\")"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("\tcase 0:\r\n\t\tmsg.firstChild.nodeValue=\"最初\";"), std::string::npos);
+}
+
+TEST(VistrelCliCreate, RefusesASubFolderThatLeavesTheOutputFolder) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 1);
+    const auto result =
+        runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source, "--output",
+                          dir.file("site"), "--set", "SubFolder=../elsewhere", "--yes"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("[エラー] 画像格納サブフォルダ名が正しくありません。"),
+              std::string::npos);
+    EXPECT_FALSE(exists(dir.file("site")));
+    EXPECT_FALSE(exists(dir.file("elsewhere")));
+}
+
+TEST(VistrelCliCreate, StopsAtCtrlCLeavingWhatItWroteAndNoCompletionMessage) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 200);
+    const std::string errPath = dir.file("err.txt");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(err, 2);
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, 0);
+        ::dup2(null, 1);
+        const std::string ini = dir.file("v.ini");
+        const std::string output = dir.file("site");
+        ::execl(kCli.c_str(), kCli.c_str(), "create", "--ini", ini.c_str(), "--source",
+                source.c_str(), "--output", output.c_str(), "--yes", "--quiet", nullptr);
+        ::_exit(127);
+    }
+    // Wait until the thumbnails are being made, then press Ctrl-C once.
+    for (int i = 0; i < 3000 && !exists(dir.file("site/image/p010_thumb.png")); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_TRUE(exists(dir.file("site/catalog.html")));
+    EXPECT_FALSE(exists(dir.file("site/image/p199_thumb.png")));
+    EXPECT_EQ(test::readBytes(errPath).find("完了メッセージ"), std::string::npos);
+}
+
+} // namespace
+} // namespace vistrel
