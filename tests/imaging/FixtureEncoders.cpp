@@ -86,7 +86,9 @@ void fillJpegRow(const Raster& raster, int y, const JpegOptions& options,
     }
 }
 
-void encodeJpegGuarded(JpegEncoder& encoder, const Raster& raster, const JpegOptions& options) {
+// Out of line, so that none of its locals end up in the frame that setjmp saves.
+[[gnu::noinline]] void encodeJpegGuarded(JpegEncoder& encoder, const Raster& raster,
+                                         const JpegOptions& options) {
     jpeg_CreateCompress(&encoder.info, JPEG_LIB_VERSION, sizeof encoder.info);
     jpeg_mem_dest(&encoder.info, &encoder.buffer, &encoder.size);
     auto& info = encoder.info;
@@ -153,7 +155,8 @@ void appendPng(png_structp png, png_bytep data, std::size_t size) {
 
 void flushPng(png_structp) {}
 
-void encodePngGuarded(PngEncoder& encoder, const PngFixture& fixture) {
+// Out of line, so that none of its locals end up in the frame that setjmp saves.
+[[gnu::noinline]] void encodePngGuarded(PngEncoder& encoder, const PngFixture& fixture) {
     encoder.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &encoder, pngFailed, nullptr);
     encoder.info = png_create_info_struct(encoder.png);
     png_set_write_fn(encoder.png, &encoder, appendPng, flushPng);

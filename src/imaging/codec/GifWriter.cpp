@@ -95,9 +95,8 @@ bool hasTransparentPixels(const Image& image) {
 }
 
 bool putTransparency(GifFileType* file, int transparentIndex) {
+    // A still image: no disposal, no delay; only the transparent index is set.
     GraphicsControlBlock control{};
-    control.DisposalMode = DISPOSAL_UNSPECIFIED;
-    control.DelayTime = 0;
     control.TransparentColor = transparentIndex;
     GifByteType extension[4] = {};
     const auto length = EGifGCBToExtension(&control, extension);

@@ -144,8 +144,9 @@ void prepareSource(JpegReadState& state) {
     state.info.src = &state.source;
 }
 
-// Runs under the longjmp guard, so it keeps nothing on its own stack that needs destroying.
-void decodeGuarded(JpegReadState& state) {
+// Runs under the longjmp guard, so it keeps nothing on its own stack that needs destroying;
+// kept out of line so that none of its locals end up in the frame that setjmp saves.
+[[gnu::noinline]] void decodeGuarded(JpegReadState& state) {
     state.created = true;
     jpeg_CreateDecompress(&state.info, JPEG_LIB_VERSION, sizeof state.info);
     prepareSource(state);

@@ -79,8 +79,9 @@ void termDestination(j_compress_ptr info) {
     }
 }
 
-// Runs under the longjmp guard, so it keeps nothing on its own stack that needs destroying.
-void encodeGuarded(JpegWriteState& state) {
+// Runs under the longjmp guard, so it keeps nothing on its own stack that needs destroying;
+// kept out of line so that none of its locals end up in the frame that setjmp saves.
+[[gnu::noinline]] void encodeGuarded(JpegWriteState& state) {
     state.created = true;
     jpeg_CreateCompress(&state.info, JPEG_LIB_VERSION, sizeof state.info);
     state.destination.init_destination = initDestination;

@@ -113,8 +113,9 @@ void readRows(PngReadState& state, bool hasAlpha, int passes) {
     }
 }
 
-// Runs under the longjmp guard, so it keeps nothing on its own stack that needs destroying.
-void decodeGuarded(PngReadState& state) {
+// Runs under the longjmp guard, so it keeps nothing on its own stack that needs destroying;
+// kept out of line so that none of its locals end up in the frame that setjmp saves.
+[[gnu::noinline]] void decodeGuarded(PngReadState& state) {
     state.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, abandon, ignoreWarning);
     if (state.png == nullptr) {
         state.refused = true;

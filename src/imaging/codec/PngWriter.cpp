@@ -71,8 +71,9 @@ void writeRows(PngWriteState& state) {
     }
 }
 
-// Runs under the longjmp guard, so it keeps nothing on its own stack that needs destroying.
-void encodeGuarded(PngWriteState& state) {
+// Runs under the longjmp guard, so it keeps nothing on its own stack that needs destroying;
+// kept out of line so that none of its locals end up in the frame that setjmp saves.
+[[gnu::noinline]] void encodeGuarded(PngWriteState& state) {
     state.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, abandon, ignoreWarning);
     if (state.png == nullptr) {
         state.refused = true;
