@@ -19,8 +19,11 @@ build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 
+# The main job on the shipped demo: the site goes to build/demo-site/ and the path of its index
+# page is printed. The demo settings file is read, never written.
 demo: build-release
-	./build/release/src/cli/vistrel-cli settings --ini demo/demo.ini
+	./build/release/src/cli/vistrel-cli create --ini demo/demo.ini --source demo/pictures \
+		--output build/demo-site --comments demo/comment.vtc --yes
 
 test: build-debug build-asan
 	ctest --preset debug -j $(JOBS)
