@@ -68,7 +68,7 @@ int ClearOldPages(const Settings& settings) {
     const std::string folder = withFinalSlash(settings.HTMLPath);
     std::vector<std::string> pages;
     for (auto& name : listRemovableEntries(folder)) {
-        if (name.size() > suffix.size() && endsWithIgnoringAsciiCase(name, suffix)) {
+        if (endsWithIgnoringAsciiCase(name, suffix)) {
             pages.push_back(std::move(name));
         }
     }

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/TempDir.h"
 #include "TextBytes.h"
+#include "support/TempDir.h"
 
 namespace vistrel {
 namespace {
