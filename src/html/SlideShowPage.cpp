@@ -56,10 +56,13 @@ void writeCommentLine(PageStream& page, const Settings& s) {
     page.print("</TABLE>\n</P>\n");
 }
 
+// The start button names the page's function through window: inside a button's handler a bare
+// animate() finds the button's own animate() method first, which current browsers give every
+// element, and the show could never be restarted.
 void writeButtons(PageStream& page) {
     page.print("<FORM>\n");
-    page.print(
-        "<INPUT TYPE=button VALUE=\"自動\" onClick=\"if (timeout_id == null) animate()\">\n");
+    page.print("<INPUT TYPE=button VALUE=\"自動\" onClick=\"if (timeout_id == null) "
+               "window.animate()\">\n");
     page.print("<INPUT TYPE=button VALUE=\"停止\" onClick=\"if (timeout_id) "
                "clearTimeout(timeout_id); timeout_id=null;\">\n");
     page.print("<INPUT TYPE=button VALUE=\"前へ\" onClick=\"if (timeout_id) "
