@@ -25,9 +25,12 @@ demo: build-release
 	./build/release/src/cli/vistrel-cli create --ini demo/demo.ini --source demo/pictures \
 		--output build/demo-site --comments demo/comment.vtc --yes
 
+# Every test, then the same suite under the sanitizers, then a short fixed-time fuzz run of
+# each parser and decoder (FUZZ_SECONDS, 60 by default).
 test: build-debug build-asan
 	ctest --preset debug -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	./scripts/run-fuzzers.sh
 
 clean:
 	rm -rf build

@@ -6,6 +6,7 @@
 
 #include "app/Version.h"
 #include "cli/CreateCommand.h"
+#include "cli/ExifCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/StartupOptions.h"
@@ -65,6 +66,15 @@ Commands:
       4 GIF); then the count label. DIR is taken relative to the working
       directory and completed with "/".
 
+  exif FILE [--exif-info N] [--ini FILE]
+      Print what a main image page sees of FILE's EXIF data, one record per
+      line, fields separated by TAB: "locate<TAB>R" (0 not a JPEG, 1 no EXIF
+      segment, 3 found); "entry<TAB>main|exif<TAB>0xTTTT<TAB>type<TAB>count
+      <TAB>label<TAB>value" for every entry of IFD0, then of the EXIF
+      directory; "row<TAB>label<TAB>value" for the page's EXIF rows with
+      ExifInfo N (default: the setting). TAB, CR and LF inside a text are
+      written as \t, \r, \n. Exit status 1 when FILE cannot be opened.
+
   info FILE
       Print the two texts the window shows for FILE's row:
       "resolution<TAB>text" and "colours<TAB>text". A name that is not an image
@@ -103,6 +113,9 @@ int runCli(const std::vector<std::string>& arguments, const Streams& streams) {
     }
     if (command == "create") {
         return runCreateCommand(rest, streams);
+    }
+    if (command == "exif") {
+        return runExifCommand(rest, streams);
     }
     if (command == "list") {
         return runListCommand(rest, streams);

@@ -109,6 +109,7 @@ bool ExifReader::LoadCodeTable() {
         }
     }
     m_codeTable = CodeTable();
+    m_codeTablePath.clear();
     return false;
 }
 
@@ -152,8 +153,8 @@ void ExifReader::readDirectoryAt(TiffCursor& file, std::uint32_t directoryOffset
 
 void ExifReader::ReadDirectory(std::uint32_t directoryOffset, std::uint16_t entryCount,
                                std::vector<ExifEntry>& entries, TiffCursor& file) {
-    // The file is positioned on the first entry; each entry is read from its own position, so
-    // a value read elsewhere or an entry of unknown type never shifts the next one.
+    // Each entry is read from its own place, 12 bytes after the one before, so a value read
+    // elsewhere or an entry of an unknown type never shifts the next one.
     const std::uint64_t first = m_tiffHeaderPosition + directoryOffset + 2;
     for (std::uint64_t i = 0; i < entryCount; ++i) {
         const std::uint64_t start = first + kEntrySize * i;

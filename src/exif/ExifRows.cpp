@@ -10,11 +10,15 @@ namespace vistrel {
 namespace {
 
 constexpr unsigned kItemBits = (1u << kExifItemTags.size()) - 1;
-constexpr unsigned kShutterSpeedBit = 4;
+constexpr std::size_t kShutterSpeedBit = 4;
+
+bool hasBit(std::uint16_t exifInfo, std::size_t bit) {
+    return (unsigned{exifInfo} >> bit & 1u) != 0;
+}
 
 bool selects(std::uint16_t exifInfo, std::uint16_t tag) {
     for (std::size_t bit = 0; bit < kExifItemTags.size(); ++bit) {
-        if ((exifInfo >> bit & 1u) != 0 && kExifItemTags[bit] == tag) {
+        if (hasBit(exifInfo, bit) && kExifItemTags[bit] == tag) {
             return true;
         }
     }
@@ -27,16 +31,22 @@ int selectedExifItemCount(std::uint16_t exifInfo) {
     return std::popcount(exifInfo & kItemBits);
 }
 
-bool readExifBlock(ExifReader& reader) {
-    if ((reader.LocateExif() & ExifReader::kExifBit) == 0 || !reader.LoadCodeTable()) {
-        return false;
+ExifBlock readExifBlock(ExifReader& reader) {
+    ExifBlock block;
+    block.located = reader.LocateExif();
+    if ((block.located & ExifReader::kExifBit) == 0) {
+        return block;
+    }
+    block.codeTableLoaded = reader.LoadCodeTable();
+    if (!block.codeTableLoaded) {
+        return block;
     }
     reader.ReadMainDirectory();
-    if (!reader.exifPointerSeen()) {
-        return false;
+    if (reader.exifPointerSeen()) {
+        reader.ReadExifDirectory();
+        block.available = true;
     }
-    reader.ReadExifDirectory();
-    return true;
+    return block;
 }
 
 std::vector<ExifRow> selectExifRows(const ExifReader& reader, std::uint16_t exifInfo) {
@@ -61,7 +71,7 @@ std::vector<ExifRow> selectExifRows(const ExifReader& reader, std::uint16_t exif
             shutterSpeedTaken = true;
         }
     }
-    if ((exifInfo >> kShutterSpeedBit & 1u) != 0 && !shutterSpeedTaken) {
+    if (hasBit(exifInfo, kShutterSpeedBit) && !shutterSpeedTaken) {
         for (const ExifEntry& entry : reader.exifEntries()) {
             if (entry.tag == kExposureTimeTag) {
                 take(entry);

@@ -29,11 +29,20 @@ inline constexpr std::uint16_t kExposureTimeTag = 0x829A;
 // The number of EXIF items exifInfo selects: its set bits among bits 0 to 11.
 int selectedExifItemCount(std::uint16_t exifInfo);
 
+// What driving a reader as a main page does found.
+struct ExifBlock {
+    int located = 0;              // the result of LocateExif
+    bool codeTableLoaded = false; // LoadCodeTable succeeded (tried only when EXIF was found)
+    bool available = false;       // the page shows EXIF rows
+
+    explicit operator bool() const { return available; }
+};
+
 // Drives reader as a main page does: LocateExif must find the EXIF segment, LoadCodeTable
 // must succeed, then ReadMainDirectory, and ReadExifDirectory only when the EXIF pointer was
-// seen. Returns true when the EXIF block is available, that is when all of that happened;
-// otherwise the page shows no EXIF rows at all (not even IFD0 items such as the maker).
-bool readExifBlock(ExifReader& reader);
+// seen. The EXIF block is available when all of that happened; otherwise the page shows no
+// EXIF rows at all (not even IFD0 items such as the maker).
+ExifBlock readExifBlock(ExifReader& reader);
 
 // The EXIF rows of a page whose EXIF block is available, in this order: every IFD0 entry
 // whose tag exifInfo selects, in file order; then every such entry of the EXIF

@@ -168,7 +168,9 @@ std::string cfaPattern(const ExifEntry& entry, const TiffCursor& data) {
     if (!start) {
         return {};
     }
-    const auto byte = [&](std::size_t i) { return unsigned{static_cast<std::uint8_t>((*start)[i])}; };
+    const auto byte = [&](std::size_t i) {
+        return unsigned{static_cast<std::uint8_t>((*start)[i])};
+    };
     std::string text = print(kCfaStart, byte(0), byte(1), byte(2), byte(3));
     const std::uint64_t end = std::min(std::uint64_t{entry.unitSize} * entry.count, data.size());
     if (end > kCfaStartSize) {
@@ -242,10 +244,10 @@ std::string FormatValue(std::uint16_t code, const ExifEntry& entry, const TiffCu
     case ValueRule::ExposureBias:
         return fraction ? printReal(kExposureValue, fraction->signedValue()) : std::string();
     case ValueRule::Brightness:
-        return fraction ? printReal(kExposureValue,
-                                    fraction->signedValue() +
-                                        std::log2(state.speedValue * kSpeedToBrightness))
-                        : std::string();
+        return fraction
+                   ? printReal(kExposureValue, fraction->signedValue() +
+                                                   std::log2(state.speedValue * kSpeedToBrightness))
+                   : std::string();
     case ValueRule::SubjectDistance:
         return fraction ? printReal(kDistance, fraction->signedValue()) : std::string();
     case ValueRule::Pixels:

@@ -9,13 +9,13 @@ namespace {
 constexpr std::string_view kUnknown = "不明";
 
 constexpr ValueWord kExposureProgram[] = {
-    {1, "マニュアル設定"}, {2, "プログラム AE"},     {3, "絞り優先"},
+    {1, "マニュアル設定"},     {2, "プログラム AE"},  {3, "絞り優先"},
     {4, "シャッター速度優先"}, {5, "低速プログラム"}, {6, "高速プログラム"},
     {7, "ポートレートモード"}, {8, "風景モード"},
 };
 
 constexpr ValueWord kMeteringMode[] = {
-    {0, "不明"},     {1, "平均測光E"},    {2, "中央重点"}, {3, "スポット"},
+    {0, "不明"},         {1, "平均測光E"},        {2, "中央重点"}, {3, "スポット"},
     {4, "多点スポット"}, {5, "マルチセグメント"}, {6, "部分測光"}, {255, "その他"},
 };
 
@@ -123,89 +123,89 @@ constexpr ValueWords kSoftHardWords{kSoftHard, ""};
 constexpr ValueWords kDistanceRangeWords{kDistanceRange, kUnknown};
 
 constexpr TagRule kRules[] = {
-    {0x0001, ValueRule::Text},                                 // InteroperabilityIndex
-    {0x0002, ValueRule::Text},                                 // InteroperabilityVersion
-    {0x0100, ValueRule::Pixels},                               // ImageWidth
-    {0x0101, ValueRule::Pixels},                               // ImageLength
-    {0x0102, ValueRule::BitsPerSample},                        // BitsPerSample
-    {0x0103, ValueRule::Word16, &kCompressionWords},           // Compression
-    {0x0106, ValueRule::Word16, &kPhotometricWords},           // PhotometricInterpretation
-    {0x010E, ValueRule::Text},                                 // ImageDescription
-    {0x010F, ValueRule::Text},                                 // Make
-    {0x0110, ValueRule::Text},                                 // Model
-    {0x0111, ValueRule::ByteOffset},                           // StripOffsets
-    {0x0112, ValueRule::Word16, &kOrientationWords},           // Orientation
-    {0x0115, ValueRule::SpeedValue},                           // SamplesPerPixel
-    {0x0116, ValueRule::Integer},                              // RowsPerStrip
-    {0x0117, ValueRule::Integer},                              // StripByteCounts
-    {0x011A, ValueRule::Rational},                             // XResolution
-    {0x011B, ValueRule::Rational},                             // YResolution
-    {0x011C, ValueRule::Word16, &kPlanarWords},                // PlanarConfiguration
-    {0x0128, ValueRule::Word16, &kResolutionUnitWords},        // ResolutionUnit
-    {0x0131, ValueRule::Text},                                 // Software
-    {0x0132, ValueRule::Text},                                 // DateTime
-    {0x013E, ValueRule::WhitePoint},                           // WhitePoint
-    {0x013F, ValueRule::SixRationals},                         // PrimaryChromaticities
-    {0x0201, ValueRule::ByteCount},                            // JPEGInterchangeFormat
-    {0x0202, ValueRule::ByteCount},                            // JPEGInterchangeFormatLength
-    {0x0211, ValueRule::YCbCrCoefficients},                    // YCbCrCoefficients
-    {0x0212, ValueRule::WordPair, &kSubSamplingWords},         // YCbCrSubSampling
-    {0x0213, ValueRule::Word16, &kPositioningWords},           // YCbCrPositioning
-    {0x0214, ValueRule::SixRationals},                         // ReferenceBlackWhite
-    {0x1000, ValueRule::Text},                                 // RelatedImageFileFormat
-    {0x1001, ValueRule::Pixels},                               // RelatedImageWidth
-    {0x1002, ValueRule::Pixels},                               // RelatedImageLength
-    {0x8298, ValueRule::Text},                                 // Copyright
-    {0x829A, ValueRule::ExposureTime},                         // ExposureTime
-    {0x829D, ValueRule::FNumber},                              // FNumber
-    {0x8769, ValueRule::ExifPointer},                          // ExifIFDPointer
-    {0x8822, ValueRule::Word16, &kExposureProgramWords},       // ExposureProgram
-    {0x8827, ValueRule::SpeedValue},                           // ISOSpeedRatings
-    {0x9000, ValueRule::Text},                                 // ExifVersion
-    {0x9003, ValueRule::Text},                                 // DateTimeOriginal
-    {0x9004, ValueRule::Text},                                 // DateTimeDigitized
-    {0x9101, ValueRule::WordBytes4, &kComponentsWords},        // ComponentsConfiguration
-    {0x9102, ValueRule::Rational},                             // CompressedBitsPerPixel
-    {0x9201, ValueRule::ShutterSpeed},                         // ShutterSpeedValue
-    {0x9202, ValueRule::Aperture},                             // ApertureValue
-    {0x9203, ValueRule::Brightness},                           // BrightnessValue
-    {0x9204, ValueRule::ExposureBias},                         // ExposureBiasValue
-    {0x9205, ValueRule::Aperture},                             // MaxApertureValue
-    {0x9206, ValueRule::SubjectDistance},                      // SubjectDistance
-    {0x9207, ValueRule::Word16, &kMeteringModeWords},          // MeteringMode
-    {0x9208, ValueRule::Word16, &kLightSourceWords},           // LightSource
-    {0x9209, ValueRule::Word16, &kFlashWords},                 // Flash
-    {0x920A, ValueRule::FocalLength},                          // FocalLength
-    {0x927C, ValueRule::ByteCount},                            // MakerNote (its offset)
-    {0x9286, ValueRule::UserComment},                          // UserComment
-    {0x9290, ValueRule::Text},                                 // SubSecTime
-    {0x9291, ValueRule::Text},                                 // SubSecTimeOriginal
-    {0x9292, ValueRule::Text},                                 // SubSecTimeDigitized
-    {0xA000, ValueRule::Text},                                 // FlashpixVersion
-    {0xA001, ValueRule::Word16, &kColorSpaceWords},            // ColorSpace
-    {0xA002, ValueRule::Pixels},                               // PixelXDimension
-    {0xA003, ValueRule::Pixels},                               // PixelYDimension
-    {0xA004, ValueRule::Text},                                 // RelatedSoundFile
-    {0xA005, ValueRule::ByteCount},                            // InteroperabilityIFDPointer
-    {0xA20E, ValueRule::Rational},                             // FocalPlaneXResolution
-    {0xA20F, ValueRule::Rational},                             // FocalPlaneYResolution
-    {0xA210, ValueRule::Word16, &kResolutionUnitWords},        // FocalPlaneResolutionUnit
-    {0xA215, ValueRule::Rational},                             // ExposureIndex
-    {0xA217, ValueRule::Word16, &kSensingMethodWords},         // SensingMethod
-    {0xA300, ValueRule::Word8, &kFileSourceWords},             // FileSource
-    {0xA301, ValueRule::Word8, &kSceneTypeWords},              // SceneType
-    {0xA302, ValueRule::CfaPattern},                           // CFAPattern
-    {0xA401, ValueRule::Word16, &kCustomRenderedWords},        // CustomRendered
-    {0xA402, ValueRule::Word16, &kAutoManualWords},            // ExposureMode
-    {0xA403, ValueRule::Word16, &kAutoManualWords},            // WhiteBalance
-    {0xA404, ValueRule::Rational},                             // DigitalZoomRatio
-    {0xA405, ValueRule::SpeedValue},                           // FocalLengthIn35mmFilm
-    {0xA406, ValueRule::Word16, &kSceneCaptureWords},          // SceneCaptureType
-    {0xA407, ValueRule::Word16, &kGainControlWords},           // GainControl
-    {0xA408, ValueRule::Word16, &kSoftHardWords},              // Contrast
-    {0xA409, ValueRule::Word16, &kSoftHardWords},              // Saturation
-    {0xA40A, ValueRule::Word16, &kSoftHardWords},              // Sharpness
-    {0xA40C, ValueRule::Word16, &kDistanceRangeWords},         // SubjectDistanceRange
+    {0x0001, ValueRule::Text},                           // InteroperabilityIndex
+    {0x0002, ValueRule::Text},                           // InteroperabilityVersion
+    {0x0100, ValueRule::Pixels},                         // ImageWidth
+    {0x0101, ValueRule::Pixels},                         // ImageLength
+    {0x0102, ValueRule::BitsPerSample},                  // BitsPerSample
+    {0x0103, ValueRule::Word16, &kCompressionWords},     // Compression
+    {0x0106, ValueRule::Word16, &kPhotometricWords},     // PhotometricInterpretation
+    {0x010E, ValueRule::Text},                           // ImageDescription
+    {0x010F, ValueRule::Text},                           // Make
+    {0x0110, ValueRule::Text},                           // Model
+    {0x0111, ValueRule::ByteOffset},                     // StripOffsets
+    {0x0112, ValueRule::Word16, &kOrientationWords},     // Orientation
+    {0x0115, ValueRule::SpeedValue},                     // SamplesPerPixel
+    {0x0116, ValueRule::Integer},                        // RowsPerStrip
+    {0x0117, ValueRule::Integer},                        // StripByteCounts
+    {0x011A, ValueRule::Rational},                       // XResolution
+    {0x011B, ValueRule::Rational},                       // YResolution
+    {0x011C, ValueRule::Word16, &kPlanarWords},          // PlanarConfiguration
+    {0x0128, ValueRule::Word16, &kResolutionUnitWords},  // ResolutionUnit
+    {0x0131, ValueRule::Text},                           // Software
+    {0x0132, ValueRule::Text},                           // DateTime
+    {0x013E, ValueRule::WhitePoint},                     // WhitePoint
+    {0x013F, ValueRule::SixRationals},                   // PrimaryChromaticities
+    {0x0201, ValueRule::ByteCount},                      // JPEGInterchangeFormat
+    {0x0202, ValueRule::ByteCount},                      // JPEGInterchangeFormatLength
+    {0x0211, ValueRule::YCbCrCoefficients},              // YCbCrCoefficients
+    {0x0212, ValueRule::WordPair, &kSubSamplingWords},   // YCbCrSubSampling
+    {0x0213, ValueRule::Word16, &kPositioningWords},     // YCbCrPositioning
+    {0x0214, ValueRule::SixRationals},                   // ReferenceBlackWhite
+    {0x1000, ValueRule::Text},                           // RelatedImageFileFormat
+    {0x1001, ValueRule::Pixels},                         // RelatedImageWidth
+    {0x1002, ValueRule::Pixels},                         // RelatedImageLength
+    {0x8298, ValueRule::Text},                           // Copyright
+    {0x829A, ValueRule::ExposureTime},                   // ExposureTime
+    {0x829D, ValueRule::FNumber},                        // FNumber
+    {0x8769, ValueRule::ExifPointer},                    // ExifIFDPointer
+    {0x8822, ValueRule::Word16, &kExposureProgramWords}, // ExposureProgram
+    {0x8827, ValueRule::SpeedValue},                     // ISOSpeedRatings
+    {0x9000, ValueRule::Text},                           // ExifVersion
+    {0x9003, ValueRule::Text},                           // DateTimeOriginal
+    {0x9004, ValueRule::Text},                           // DateTimeDigitized
+    {0x9101, ValueRule::WordBytes4, &kComponentsWords},  // ComponentsConfiguration
+    {0x9102, ValueRule::Rational},                       // CompressedBitsPerPixel
+    {0x9201, ValueRule::ShutterSpeed},                   // ShutterSpeedValue
+    {0x9202, ValueRule::Aperture},                       // ApertureValue
+    {0x9203, ValueRule::Brightness},                     // BrightnessValue
+    {0x9204, ValueRule::ExposureBias},                   // ExposureBiasValue
+    {0x9205, ValueRule::Aperture},                       // MaxApertureValue
+    {0x9206, ValueRule::SubjectDistance},                // SubjectDistance
+    {0x9207, ValueRule::Word16, &kMeteringModeWords},    // MeteringMode
+    {0x9208, ValueRule::Word16, &kLightSourceWords},     // LightSource
+    {0x9209, ValueRule::Word16, &kFlashWords},           // Flash
+    {0x920A, ValueRule::FocalLength},                    // FocalLength
+    {0x927C, ValueRule::ByteCount},                      // MakerNote (its offset)
+    {0x9286, ValueRule::UserComment},                    // UserComment
+    {0x9290, ValueRule::Text},                           // SubSecTime
+    {0x9291, ValueRule::Text},                           // SubSecTimeOriginal
+    {0x9292, ValueRule::Text},                           // SubSecTimeDigitized
+    {0xA000, ValueRule::Text},                           // FlashpixVersion
+    {0xA001, ValueRule::Word16, &kColorSpaceWords},      // ColorSpace
+    {0xA002, ValueRule::Pixels},                         // PixelXDimension
+    {0xA003, ValueRule::Pixels},                         // PixelYDimension
+    {0xA004, ValueRule::Text},                           // RelatedSoundFile
+    {0xA005, ValueRule::ByteCount},                      // InteroperabilityIFDPointer
+    {0xA20E, ValueRule::Rational},                       // FocalPlaneXResolution
+    {0xA20F, ValueRule::Rational},                       // FocalPlaneYResolution
+    {0xA210, ValueRule::Word16, &kResolutionUnitWords},  // FocalPlaneResolutionUnit
+    {0xA215, ValueRule::Rational},                       // ExposureIndex
+    {0xA217, ValueRule::Word16, &kSensingMethodWords},   // SensingMethod
+    {0xA300, ValueRule::Word8, &kFileSourceWords},       // FileSource
+    {0xA301, ValueRule::Word8, &kSceneTypeWords},        // SceneType
+    {0xA302, ValueRule::CfaPattern},                     // CFAPattern
+    {0xA401, ValueRule::Word16, &kCustomRenderedWords},  // CustomRendered
+    {0xA402, ValueRule::Word16, &kAutoManualWords},      // ExposureMode
+    {0xA403, ValueRule::Word16, &kAutoManualWords},      // WhiteBalance
+    {0xA404, ValueRule::Rational},                       // DigitalZoomRatio
+    {0xA405, ValueRule::SpeedValue},                     // FocalLengthIn35mmFilm
+    {0xA406, ValueRule::Word16, &kSceneCaptureWords},    // SceneCaptureType
+    {0xA407, ValueRule::Word16, &kGainControlWords},     // GainControl
+    {0xA408, ValueRule::Word16, &kSoftHardWords},        // Contrast
+    {0xA409, ValueRule::Word16, &kSoftHardWords},        // Saturation
+    {0xA40A, ValueRule::Word16, &kSoftHardWords},        // Sharpness
+    {0xA40C, ValueRule::Word16, &kDistanceRangeWords},   // SubjectDistanceRange
 };
 
 static_assert(std::ranges::is_sorted(kRules, {}, &TagRule::tag));

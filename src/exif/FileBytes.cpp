@@ -61,7 +61,7 @@ std::optional<std::span<const std::uint8_t>> FileBytes::view(std::uint64_t offse
         return std::nullopt;
     }
     return std::span<const std::uint8_t>(m_loaded).subspan(static_cast<std::size_t>(offset),
-                                                            static_cast<std::size_t>(count));
+                                                           static_cast<std::size_t>(count));
 }
 
 bool FileBytes::loadUpTo(std::uint64_t end) {

@@ -7,8 +7,7 @@ namespace vistrel {
 
 TiffCursor::TiffCursor(FileBytes& bytes) : TiffCursor(bytes, 0, bytes.size(), false) {}
 
-TiffCursor::TiffCursor(FileBytes& bytes, std::uint64_t start, std::uint64_t size,
-                       bool littleEndian)
+TiffCursor::TiffCursor(FileBytes& bytes, std::uint64_t start, std::uint64_t size, bool littleEndian)
     : m_bytes(&bytes), m_start(start), m_size(size), m_littleEndian(littleEndian) {}
 
 std::optional<TiffCursor> TiffCursor::window(std::uint64_t offset, std::uint64_t count) const {
