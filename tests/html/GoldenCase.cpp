@@ -82,6 +82,15 @@ bool readGoldenCase(const std::filesystem::path& folder, GoldenCase& result, std
             image.checked = fields[5] == "1";
             image.comment = fields[6];
             result.images.push_back(std::move(image));
+        } else if (section == "[exif]") {
+            const auto fields = splitFields(line);
+            if (fields.size() != 5) {
+                problem = "exif line without 5 fields: " + line;
+                return false;
+            }
+            result.exif.push_back({fields[0], fields[1] == "exif",
+                                   static_cast<std::uint16_t>(std::stoul(fields[2], nullptr, 16)),
+                                   fields[3], fields[4]});
         } else {
             problem = "line outside a section: " + line;
             return false;

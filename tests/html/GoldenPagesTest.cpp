@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "app/SettingsTable.h"
-#include "catalogue/CurrentImage.h"
 #include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
 #include "html/FramedIndex.h"
@@ -16,11 +15,11 @@
 #include "html/IndexPage.h"
 #include "html/PageRun.h"
 #include "html/SlideShow.h"
-#include "imaging/CSmallImg.h"
 #include "imaging/ImageLibrary.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
+#include "support/ExifWriter.h"
 #include "support/TempDir.h"
 #include "text/Encoding.h"
 
@@ -62,6 +61,41 @@ void writeImageFile(const std::string& path, const test::GoldenImage& image) {
         saved = SaveJpegImage(path, *picture, 90);
     }
     ASSERT_TRUE(saved) << path;
+}
+
+// The EXIF segment of the entries the case gives image, or nothing when it gives none.
+std::string exifSegment(const GoldenCase& golden, const std::string& image) {
+    test::ExifWriter exif(test::ByteOrder::Intel);
+    bool any = false;
+    bool exifDirectory = false;
+    for (const auto& entry : golden.exif) {
+        if (entry.image != image) {
+            continue;
+        }
+        any = true;
+        const auto directory =
+            entry.inExifDirectory ? test::ExifDirectory::Exif : test::ExifDirectory::Main;
+        if (entry.inExifDirectory && !exifDirectory) {
+            exif.exifPointer();
+            exifDirectory = true;
+        }
+        if (entry.type == "ascii") {
+            exif.ascii(directory, entry.tag, entry.value);
+        } else if (entry.type == "short") {
+            exif.shortValues(directory, entry.tag,
+                             {static_cast<std::uint16_t>(std::stoul(entry.value))});
+        } else {
+            const auto slash = entry.value.find('/');
+            exif.rational(directory, entry.tag,
+                          static_cast<std::uint32_t>(std::stoul(entry.value.substr(0, slash))),
+                          static_cast<std::uint32_t>(std::stoul(entry.value.substr(slash + 1))));
+        }
+    }
+    if (!any) {
+        return {};
+    }
+    const std::string jpeg = exif.jpeg();
+    return jpeg.substr(2, jpeg.size() - 4);
 }
 
 std::string replaceToken(std::string text, const std::string& token, const std::string& by) {
@@ -117,6 +151,11 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     std::vector<ImageRow> rows;
     for (const auto& image : golden.images) {
         writeImageFile(source + image.name, image);
+        if (const std::string segment = exifSegment(golden, image.name); !segment.empty()) {
+            std::string bytes = test::readBytes(source + image.name);
+            bytes.insert(2, segment);
+            writeBytes(source + image.name, bytes);
+        }
         rows.push_back({image.name, std::to_string(image.kilobytes) + " KB", image.date,
                         image.comment, image.checked});
     }
@@ -125,9 +164,7 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     YesPrompter prompter;
     NullProgressSink progress;
     CancelFlag cancel;
-    CurrentImage current;
-    CSmallImg thumbnails(ThumbnailOptions::from(settings));
-    PageRun run{settings, list, current, thumbnails, prompter, progress, cancel};
+    PageRun run{settings, list, prompter, progress, cancel};
     int result = 0;
     if (settings.Mode == 1) {
         result = WriteSlideShowPage(run);
