@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Settings.h"
+#include "platform/PathText.h"
 
 namespace vistrel {
 namespace {
@@ -20,11 +21,6 @@ std::string asciiLower(std::string text) {
         }
     }
     return text;
-}
-
-std::string fileNamePart(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/SettingsFile.h"
+#include "platform/PathText.h"
 #include "platform/ProcessEnvironment.h"
 #include "platform/Prompter.h"
 
@@ -15,11 +16,6 @@ constexpr std::string_view kLibraryVersionMessage =
 constexpr std::string_view kSaveFailedCaption = "ファイルエラー";
 constexpr std::string_view kIniFileInConfigFolder = "vistrel/vistrel.ini";
 
-std::string fileNameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string saveFailedText(const Status& status) {
     return "設定ファイル " + status.path() + " を保存できませんでした。\n" + status.cause();
 }
@@ -27,7 +23,7 @@ std::string saveFailedText(const Status& status) {
 } // namespace
 
 std::string iniPathBesideExecutable(const std::string& executablePath) {
-    const std::string name = fileNameOf(executablePath);
+    const std::string name = fileNamePart(executablePath);
     // The three-character rule would reach into the folder name for a name shorter than that.
     if (name.find('.') != std::string::npos && name.size() >= 3) {
         return executablePath.substr(0, executablePath.size() - 3) + "ini";
@@ -41,7 +37,7 @@ std::string folderOfExecutable(const std::string& executablePath) {
 }
 
 std::string executableTitle(const std::string& executablePath) {
-    std::string name = fileNameOf(executablePath);
+    std::string name = fileNamePart(executablePath);
     const auto dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) {
         name.resize(dot);

@@ -14,6 +14,7 @@
 #include "exif/ExifReader.h"
 #include "exif/ExifRows.h"
 #include "platform/ConsolePrompter.h"
+#include "platform/PathText.h"
 
 namespace vistrel::cli {
 namespace {
@@ -67,11 +68,6 @@ void writeEntries(const Streams& streams, std::string_view directory,
     }
 }
 
-std::string fileNameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 } // namespace
 
 int runExifCommand(std::span<const std::string> arguments, const Streams& streams) {
@@ -122,7 +118,7 @@ int runExifCommand(std::span<const std::string> arguments, const Streams& stream
     }
     writeEntries(streams, "main", exif.mainEntries());
     writeEntries(streams, "exif", exif.exifEntries());
-    if (block && ClassifyImageName(fileNameOf(*file)) == ImageKind::Jpeg) {
+    if (block && ClassifyImageName(fileNamePart(*file)) == ImageKind::Jpeg) {
         for (const ExifRow& row : selectExifRows(exif, *exifInfo)) {
             writeLine(streams, "row\t" + escaped(row.label) + "\t" + escaped(row.value));
         }

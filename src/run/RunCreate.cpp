@@ -12,11 +12,11 @@
 #include "html/IndexPage.h"
 #include "html/PageRun.h"
 #include "html/SlideShow.h"
-#include "imaging/CSmallImg.h"
 #include "imaging/CopyMainImages.h"
 #include "imaging/OutputHousekeeping.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderIdentity.h"
+#include "platform/PathText.h"
 #include "platform/Prompter.h"
 #include "run/OutputLocation.h"
 #include "run/RunContext.h"
@@ -68,11 +68,6 @@ bool namesAreUsable(const Settings& s, Prompter& prompter) {
     return false;
 }
 
-std::string fileNamePart(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The copy puts the music file into the image output folder, so that is where a copy of an
 // earlier run would be.
 bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
@@ -80,10 +75,10 @@ bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
     return !name.empty() && FileExists(imageFolder + name);
 }
 
-int writePages(RunContext& context, CSmallImg& thumbnails) {
+int writePages(RunContext& context) {
     const Settings& s = context.settings;
-    PageRun run{context.settings, context.panel.list(), context.currentImage, thumbnails,
-                context.prompter, context.progress,     context.cancel};
+    PageRun run{context.settings, context.panel.list(), context.prompter, context.progress,
+                context.cancel};
     if (s.Mode == 0) {
         return s.Frame == 1 ? WriteFramedIndex(run) : WriteIndexPage(run);
     }
@@ -117,8 +112,7 @@ int RunCreate(RunContext& context) {
         CopyMusicFile(s, context.prompter, context.progress, context.cancel) == 0) {
         return 0;
     }
-    CSmallImg thumbnails(ThumbnailOptions::from(s));
-    if (writePages(context, thumbnails) == 0) {
+    if (writePages(context) == 0) {
         context.currentImage.release();
         return 0;
     }
