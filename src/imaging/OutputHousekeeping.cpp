@@ -64,7 +64,8 @@ int ClearOldPages(const Settings& settings) {
     if (settings.AllowUndo == kLeave) {
         return 1;
     }
-    const std::string suffix = "." + std::string(pageExtension(settings.HTMLExt));
+    std::string suffix(1, '.');
+    suffix += pageExtension(settings.HTMLExt);
     const std::string folder = withFinalSlash(settings.HTMLPath);
     std::vector<std::string> pages;
     for (auto& name : listRemovableEntries(folder)) {
