@@ -2,8 +2,8 @@
 #include "catalogue/CollectSelectedImages.h"
 
 #include "app/Settings.h"
-#include "catalogue/CurrentImage.h"
 #include "catalogue/ImageList.h"
+#include "catalogue/ImagePass.h"
 #include "catalogue/NameCase.h"
 #include "catalogue/ThumbnailNamer.h"
 #include "platform/CancelFlag.h"
@@ -17,9 +17,9 @@ constexpr std::int32_t kThumbnailKindStep = 2;
 
 } // namespace
 
-int CollectSelectedImages(const ImageList& list, const Settings& settings,
-                          CurrentImage& currentImage, Prompter& prompter, ProgressSink& progress,
-                          CancelFlag& cancel, std::vector<ImageEntry>& entries) {
+int CollectSelectedImages(const ImageList& list, const Settings& settings, Prompter& prompter,
+                          ProgressSink& progress, CancelFlag& cancel,
+                          std::vector<ImageEntry>& entries, unsigned workers) {
     entries.clear();
     ThumbnailNamer namer(settings);
     const std::int32_t thumbnailKind = kThumbnailKindStep * settings.ThumbType;
@@ -46,11 +46,13 @@ int CollectSelectedImages(const ImageList& list, const Settings& settings,
                                     thumbnailKind, settings.AddString);
         entry.thumbPath = std::move(thumbnail.path);
         entry.thumbFileName = std::move(thumbnail.fileName);
-        if (currentImage.LoadSourceImage(entry.sourcePath, true, prompter) != 0 &&
-            currentImage.header()) {
-            entry.width = currentImage.header()->width;
-            entry.height = currentImage.header()->height;
-        }
+    }
+    const ShrinkOnLoadTask task = ShrinkOnLoadTask::from(settings);
+    if (!ImagePass(task, workers).run(entries, prompter, progress, cancel) && !task.thumbnails) {
+        // With thumbnails the index writer stops at its next look at the flag, keeping the
+        // index begun so far; a slideshow writer has no later look, so the collection stops.
+        cancel.testAndClear();
+        return 0;
     }
     return 1;
 }

@@ -1,37 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/CurrentImage.h"
 
-#include <string_view>
-
 #include "catalogue/ImageKind.h"
+#include "catalogue/LoadFailure.h"
 #include "imaging/ImageLibrary.h"
-#include "platform/Prompter.h"
 
 namespace vistrel {
 namespace {
 
-constexpr std::string_view kErrorCaption = "エラー";
-constexpr std::string_view kNoImageHandle =
-    "画像ファイルから DIB ハンドルを取得するのに失敗しました";
-constexpr std::string_view kNoImageData = "DIB 実データの読みとり失敗";
-constexpr std::string_view kNoImageHeader =
-    "DIB データの BITMAPINFOHEADER構造体 取得に失敗しました。";
-
-// The kind comes from the file name alone: a folder called "trip.png" must not send the JPEG
-// files inside it to the PNG decoder.
 ImageHandle decodeByKind(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    switch (ClassifyImageName(name)) {
-    case ImageKind::Jpeg:
-        return LoadJpegImage(path);
-    case ImageKind::Png:
-        return LoadPngImage(path);
-    case ImageKind::Gif:
-        return LoadGifImage(path);
-    default:
+    const auto format = imageFormatOfPath(path);
+    if (!format) {
         return nullptr;
     }
+    switch (*format) {
+    case ImageFormat::Jpeg:
+        return LoadJpegImage(path);
+    case ImageFormat::Png:
+        return LoadPngImage(path);
+    case ImageFormat::Gif:
+        return LoadGifImage(path);
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -40,18 +30,18 @@ int CurrentImage::LoadSourceImage(const std::string& path, bool noPreview, Promp
     release();
     m_image = decodeByKind(path);
     if (!m_image) {
-        prompter.message(kErrorCaption, kNoImageHandle, PromptIcon::Stop);
+        showLoadFailure(LoadFailure::NoImageHandle, prompter);
         return 0;
     }
     m_header = GetImageHeader(m_image.get());
     if (!m_header) {
         release();
-        prompter.message(kErrorCaption, kNoImageData, PromptIcon::Stop);
+        showLoadFailure(LoadFailure::NoImageData, prompter);
         return 0;
     }
     if (CheckImage(m_image.get()) == 0) {
         release();
-        prompter.message(kErrorCaption, kNoImageHeader, PromptIcon::Stop);
+        showLoadFailure(LoadFailure::NoImageHeader, prompter);
         return 0;
     }
     if (!noPreview && m_previewRequest) {

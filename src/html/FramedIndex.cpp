@@ -53,7 +53,7 @@ void writeFrameSet(PageStream& page, const PageRun& run, const std::string& firs
 void writeMenuEntry(PageRun& run, PageStream& page, const PageNames& names, const ImageEntry& entry,
                     std::size_t i) {
     const Settings& s = run.settings;
-    const ThumbnailCell cell = produceThumbnailCell(run, names, entry, i);
+    const ThumbnailCell cell = thumbnailCell(run, names, entry, i);
     page.print("<CENTER>\n");
     page.print("<TABLE BORDER=\"0\" CELLPADDING=\"5\" CELLSPACING=\"0\">\n");
     page.print("<TR>\n");

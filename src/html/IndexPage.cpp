@@ -92,7 +92,7 @@ void writeCell(PageRun& run, PageStream& page, const PageNames& names,
     const ImageEntry* entry = index < entries.size() ? &entries[index] : nullptr;
     ThumbnailCell cell;
     if (entry != nullptr) {
-        cell = produceThumbnailCell(run, names, *entry, index);
+        cell = thumbnailCell(run, names, *entry, index);
     } else {
         cell.size = {thumbnailBox(s), thumbnailBox(s)};
     }

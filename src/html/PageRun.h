@@ -4,8 +4,6 @@
 namespace vistrel {
 
 class CancelFlag;
-class CSmallImg;
-class CurrentImage;
 class ImageList;
 class ProgressSink;
 class Prompter;
@@ -14,9 +12,7 @@ struct Settings;
 // What the page writers work with during one create run. Nothing is owned.
 struct PageRun {
     Settings& settings;
-    ImageList& list;            // the checked rows in order, and their comments
-    CurrentImage& currentImage; // the image the thumbnail maker draws from
-    CSmallImg& thumbnailMaker;
+    ImageList& list; // the checked rows in order, and their comments
     Prompter& prompter;
     ProgressSink& progress;
     CancelFlag& cancel;

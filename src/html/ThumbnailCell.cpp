@@ -2,16 +2,14 @@
 #include "html/ThumbnailCell.h"
 
 #include "app/Settings.h"
-#include "catalogue/CurrentImage.h"
 #include "html/NameText.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
-#include "imaging/CSmallImg.h"
 
 namespace vistrel {
 
-ThumbnailCell produceThumbnailCell(PageRun& run, const PageNames& names, const ImageEntry& entry,
-                                   std::size_t i) {
+ThumbnailCell thumbnailCell(const PageRun& run, const PageNames& names, const ImageEntry& entry,
+                            std::size_t i) {
     const Settings& s = run.settings;
     const std::int32_t box = thumbnailBox(s);
     ThumbnailCell cell;
@@ -23,11 +21,6 @@ ThumbnailCell produceThumbnailCell(PageRun& run, const PageNames& names, const I
     } else {
         cell.size = thumbnailSize(entry.width, entry.height, box);
         cell.picture = entry.thumbFileName;
-        if (run.currentImage.LoadSourceImage(entry.sourcePath, true, run.prompter) == 1) {
-            run.thumbnailMaker.SetThumbnailSize(cell.size.width, cell.size.height);
-            run.thumbnailMaker.SetThumbnailPath(entry.thumbPath);
-            run.thumbnailMaker.ProduceThumbnail(run.currentImage);
-        }
     }
     cell.alt = htmlText(cell.picture);
     cell.picture = s.SubFolder.empty() ? urlStart(cell.picture) : urlSegment(cell.picture);

@@ -21,10 +21,10 @@ struct ThumbnailCell {
     ThumbnailSize size;  // the thumbnail's size, or box x box when the image did not load
 };
 
-// Produces the thumbnail of entry i when its image loaded (decoded into the current image and
-// drawn by the thumbnail maker) and tells how the index shows it.
-ThumbnailCell produceThumbnailCell(PageRun& run, const PageNames& names, const ImageEntry& entry,
-                                   std::size_t i);
+// How the index shows entry i. Its thumbnail, when its image loaded, was written by the image
+// pass of CollectSelectedImages.
+ThumbnailCell thumbnailCell(const PageRun& run, const PageNames& names, const ImageEntry& entry,
+                            std::size_t i);
 
 // The size text of the index ("%d x %d" with Information bit 8, " （size text）" appended with
 // bit 2), empty when neither bit is set.

@@ -29,8 +29,8 @@ bool startPageWriter(PageRun& run, const std::string& mainPage, std::string_view
     }
     run.progress.open(progressText);
     ClearOldPages(run.settings);
-    if (CollectSelectedImages(run.list, run.settings, run.currentImage, run.prompter, run.progress,
-                              run.cancel, entries) == 0) {
+    if (CollectSelectedImages(run.list, run.settings, run.prompter, run.progress, run.cancel,
+                              entries) == 0) {
         run.progress.close();
         return false;
     }

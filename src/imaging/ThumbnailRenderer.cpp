@@ -14,20 +14,10 @@ namespace {
 constexpr std::int32_t kPngType = 0;
 constexpr std::int32_t kJpegType = 1;
 
-std::optional<ImageFormat> formatOfName(const std::string& path) {
-    const auto slash = path.rfind('/');
-    switch (ClassifyImageName(slash == std::string::npos ? path : path.substr(slash + 1))) {
-    case ImageKind::Jpeg:
-        return ImageFormat::Jpeg;
-    case ImageKind::Png:
-        return ImageFormat::Png;
-    case ImageKind::Gif:
-        return ImageFormat::Gif;
-    case ImageKind::None:
-        break;
-    }
-    return std::nullopt;
-}
+// Area averaging over a source at least twice the target's size gives the same picture as
+// averaging the full image within a level or so, while the JPEG decoder's DCT scaling skips
+// most of the work (and memory) of a full-size decode.
+constexpr std::int32_t kPreShrinkMargin = 2;
 
 bool saveThumbnail(const std::string& path, const Image& thumb, std::int32_t thumbType) {
     if (thumbType == kPngType) {
@@ -60,8 +50,12 @@ bool renderThumbnail(Image& source, std::int32_t sourceWidth, std::int32_t sourc
     if (options.legacy) {
         ResizeImage(source, size.width, size.height);
     }
-    StretchImageToDC(surface, 0, 0, size.width, size.height, source, 0, 0, sourceWidth,
-                     sourceHeight);
+    // A pre-shrunk decode is smaller than its header, so the modern path draws the image's own
+    // rectangle, which is the whole picture. The legacy library drew the header's rectangle of
+    // the image it had just resized, and that path keeps doing so.
+    const int drawnWidth = options.legacy ? sourceWidth : source.width();
+    const int drawnHeight = options.legacy ? sourceHeight : source.height();
+    StretchImageToDC(surface, 0, 0, size.width, size.height, source, 0, 0, drawnWidth, drawnHeight);
     if (options.legacy) {
         CopyImageToDC(surface, 0, 0, size.width, size.height, source, 0, 0);
     }
@@ -77,14 +71,24 @@ bool renderThumbnail(Image& source, std::int32_t sourceWidth, std::int32_t sourc
     return saved;
 }
 
+std::optional<DecodedImage> decodeForThumbnail(const std::string& sourcePath, ThumbnailSize size) {
+    const auto format = imageFormatOfPath(sourcePath);
+    if (!format) {
+        return std::nullopt;
+    }
+    const DecodeRequest request{false, kPreShrinkMargin * size.width,
+                                kPreShrinkMargin * size.height};
+    auto decoded = decodeImageFile(sourcePath, *format, request);
+    if (!decoded || !decoded->image) {
+        return std::nullopt;
+    }
+    return decoded;
+}
+
 bool produceThumbnailFile(const std::string& sourcePath, ThumbnailSize size,
                           const ThumbnailOptions& options, const std::string& thumbPath) {
-    const auto format = formatOfName(sourcePath);
-    if (!format) {
-        return false;
-    }
-    auto decoded = decodeImageFile(sourcePath, *format);
-    if (!decoded || !decoded->image) {
+    auto decoded = decodeForThumbnail(sourcePath, size);
+    if (!decoded) {
         return false;
     }
     return renderThumbnail(*decoded->image, decoded->header.width, decoded->header.height, size,

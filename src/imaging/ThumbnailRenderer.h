@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "imaging/DecodedImage.h"
 #include "imaging/Rgb.h"
 #include "imaging/ThumbnailSize.h"
 
@@ -25,16 +27,22 @@ struct ThumbnailOptions {
 // The JPEG quality of thumbnails.
 inline constexpr int kThumbnailJpegQuality = 90;
 
-// Draws the whole of source, whose header size is sourceWidth x sourceHeight, onto a surface of
-// size filled with the background (area averaging), sharpens it when asked and writes it to
-// path in the thumbnail type. With legacy set, source is first scaled to size by the library
-// itself and then copied unscaled over the drawing, so source is changed. Returns whether the
-// file was written; a size with a side of 0 writes nothing.
+// Draws the whole of source, whose header size is sourceWidth x sourceHeight (source itself may
+// be a smaller, pre-shrunk decode), onto a surface of size filled with the background (area
+// averaging), sharpens it when asked and writes it to path in the thumbnail type. With legacy
+// set, source is first scaled to size by the library itself and then copied unscaled over the
+// drawing, so source is changed. Returns whether the file was written; a size with a side of 0
+// writes nothing.
 bool renderThumbnail(Image& source, std::int32_t sourceWidth, std::int32_t sourceHeight,
                      ThumbnailSize size, const ThumbnailOptions& options, const std::string& path);
 
-// The whole production of one thumbnail from its source file: decode by the kind of the file
-// name, render, write. Depends on nothing but its arguments, so several may run at once.
+// Decodes sourcePath by the kind of its file name for a thumbnail of size: a JPEG at the
+// smallest DCT scale that keeps it at least twice size on both sides, PNG and GIF at full size.
+// nullopt when the name is of no image kind or the file does not decode.
+std::optional<DecodedImage> decodeForThumbnail(const std::string& sourcePath, ThumbnailSize size);
+
+// The whole production of one thumbnail from its source file: decodeForThumbnail, render,
+// write. Depends on nothing but its arguments, so several may run at once.
 // Returns false when the source did not decode or the file was not written.
 bool produceThumbnailFile(const std::string& sourcePath, ThumbnailSize size,
                           const ThumbnailOptions& options, const std::string& thumbPath);

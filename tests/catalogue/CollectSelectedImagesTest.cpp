@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
-#include "catalogue/CurrentImage.h"
 #include "catalogue/ImageFolderScan.h"
 #include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
@@ -106,8 +105,8 @@ protected:
     void scan(std::int32_t mask = 7) { ScanImageFolder(m_settings.ImagePath, mask, true, m_list); }
 
     int collect() {
-        return CollectSelectedImages(m_list, m_settings, m_current, m_prompter, m_progress,
-                                     m_cancel, m_entries);
+        return CollectSelectedImages(m_list, m_settings, m_prompter, m_progress, m_cancel,
+                                     m_entries);
     }
 
     std::ptrdiff_t pumps() const {
@@ -117,7 +116,6 @@ protected:
     const TempDir m_dir;
     Settings m_settings;
     ImageList m_list;
-    CurrentImage m_current;
     ScriptedPrompter m_prompter;
     RecordingProgressSink m_progress;
     CancelFlag m_cancel;
@@ -220,7 +218,7 @@ TEST_F(CollectSelectedImagesTest, ReportsAFileThatDoesNotLoadAndGoesOn) {
     }
 }
 
-TEST_F(CollectSelectedImagesTest, PumpsProgressOnceForEveryRow) {
+TEST_F(CollectSelectedImagesTest, PumpsProgressForEveryRowBeforeTheImagesAreRead) {
     m_dir.write("a.png", greyPng(1, 1));
     m_dir.write("b.png", greyPng(1, 1));
     m_dir.write("c.png", greyPng(1, 1));
@@ -229,7 +227,8 @@ TEST_F(CollectSelectedImagesTest, PumpsProgressOnceForEveryRow) {
 
     EXPECT_EQ(collect(), 1);
 
-    EXPECT_EQ(pumps(), 3);
+    // The image pass may pump more while it waits for its workers.
+    EXPECT_GE(pumps(), 3);
     EXPECT_EQ(m_entries.size(), 2U);
 }
 

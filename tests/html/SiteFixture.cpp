@@ -5,7 +5,6 @@
 
 #include "app/Settings.h"
 #include "app/SettingsTable.h"
-#include "catalogue/CurrentImage.h"
 #include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
 #include "catalogue/OutputImageFolder.h"
@@ -14,7 +13,6 @@
 #include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/SlideShow.h"
-#include "imaging/CSmallImg.h"
 #include "imaging/CopyMainImages.h"
 #include "imaging/ImageLibrary.h"
 #include "platform/CancelFlag.h"
@@ -94,9 +92,7 @@ void generateSite(const SiteRecipe& recipe, const std::filesystem::path& folder,
     CancelFlag cancel;
     ASSERT_EQ(CopyMainImages(list, settings, prompter, progress, cancel), 1);
 
-    CurrentImage current;
-    CSmallImg thumbnails(ThumbnailOptions::from(settings));
-    PageRun run{settings, list, current, thumbnails, prompter, progress, cancel};
+    PageRun run{settings, list, prompter, progress, cancel};
     int result = 0;
     if (settings.Mode == 1) {
         result = WriteSlideShowPage(run);

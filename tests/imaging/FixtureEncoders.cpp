@@ -102,6 +102,10 @@ void fillJpegRow(const Raster& raster, int y, const JpegOptions& options,
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, options.quality, TRUE);
     info.write_Adobe_marker = options.adobeMarker ? TRUE : FALSE;
+    if (options.fullChroma && options.colour == JpegColour::Rgb) {
+        info.comp_info[0].h_samp_factor = 1;
+        info.comp_info[0].v_samp_factor = 1;
+    }
     if (options.progressive) {
         jpeg_simple_progression(&info);
     }

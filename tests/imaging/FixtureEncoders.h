@@ -22,6 +22,8 @@ struct JpegOptions {
     // When positive, an EXIF APP1 segment with this orientation.
     int exifOrientation = 0;
     bool bigEndianExif = false;
+    // For Rgb: chroma at full resolution (4:4:4) instead of libjpeg's default 4:2:0.
+    bool fullChroma = false;
 };
 
 // A JPEG of raster made with libjpeg. Grey keeps the green channel; Cmyk stores each pixel as

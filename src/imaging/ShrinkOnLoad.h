@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "imaging/ImageHeader.h"
+#include "imaging/ThumbnailRenderer.h"
+
+namespace vistrel {
+
+struct Settings;
+
+// What a create run needs from each of its source images.
+struct ShrinkOnLoadTask {
+    bool thumbnails = false; // false: the header alone, no pixels decoded
+    std::int32_t box = 0;    // the side of the square thumbnails are fitted into
+    ThumbnailOptions options;
+
+    // Thumbnails in the index modes (Mode 0); the slideshow needs only sizes.
+    static ShrinkOnLoadTask from(const Settings& settings);
+};
+
+// Reads the header of sourcePath (its kind taken from the file name) and, when the task asks
+// for thumbnails, decodes it once, pre-shrunk to no less than twice the thumbnail (JPEG), and
+// writes its thumbnail of thumbnailSize(width, height, box) to thumbPath. Returns the image's
+// upright header, or nullopt when the name is of no image kind or the file does not decode (no
+// thumbnail then). A thumbnail that cannot be written is not reported. Depends on nothing but
+// its arguments, so several may run at once.
+std::optional<ImageHeader> shrinkOnLoad(const std::string& sourcePath, const std::string& thumbPath,
+                                        const ShrinkOnLoadTask& task);
+
+} // namespace vistrel

@@ -1,0 +1,285 @@
+// SPDX-License-Identifier: MIT
+#include "catalogue/ImagePass.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/Settings.h"
+#include "catalogue/CollectSelectedImages.h"
+#include "catalogue/CurrentImage.h"
+#include "catalogue/ImageFolderScan.h"
+#include "catalogue/ImageKind.h"
+#include "catalogue/ImageList.h"
+#include "imaging/FixtureEncoders.h"
+#include "imaging/ImageDecoder.h"
+#include "imaging/ImageLibrary.h"
+#include "platform/CancelFlag.h"
+#include "support/RecordingProgressSink.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+namespace vistrel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Raster;
+using test::RecordingProgressSink;
+using test::ScriptedPrompter;
+using test::TempDir;
+
+constexpr std::int32_t kBox = 60;
+
+// A prompter that asks the run to stop when it shows its first message, as a user pressing
+// Cancel right then would.
+class CancellingPrompter final : public Prompter {
+public:
+    explicit CancellingPrompter(CancelFlag& cancel) : m_cancel(cancel) {}
+    void message(std::string_view caption, std::string_view text, PromptIcon icon) override {
+        recorded.message(caption, text, icon);
+        m_cancel.request();
+    }
+    bool ask(std::string_view, std::string_view, PromptIcon) override { return false; }
+
+    ScriptedPrompter recorded;
+
+private:
+    CancelFlag& m_cancel;
+};
+
+Raster stripes(int width, int height) {
+    Raster raster(width, height, {30, 90, 200});
+    for (int x = 0; x < width; x += 8) {
+        raster.fillRect(x, 0, std::min(4, width - x), height, {220, 180, 40});
+    }
+    return raster;
+}
+
+std::string gifOf(int width, int height) {
+    test::GifFixture gif;
+    gif.screenWidth = width;
+    gif.screenHeight = height;
+    gif.globalColours = {{0, 0, 0}, {250, 120, 10}};
+    test::GifFrame frame;
+    frame.width = width;
+    frame.height = height;
+    for (int i = 0; i < width * height; ++i) {
+        frame.indices.push_back(static_cast<std::uint8_t>((i / 3) % 2));
+    }
+    gif.frames.push_back(frame);
+    return test::encodeGif(gif);
+}
+
+ShrinkOnLoadTask thumbnailTask(std::int32_t thumbType) {
+    ShrinkOnLoadTask task;
+    task.thumbnails = true;
+    task.box = kBox;
+    task.options.thumbType = thumbType;
+    task.options.background = {255, 255, 255};
+    return task;
+}
+
+// A mix of every kind, broken files among them, in list order.
+class ImagePassTest : public ::testing::TestWithParam<unsigned> {
+protected:
+    void SetUp() override {
+        const std::string jpeg = test::encodeJpeg(stripes(640, 480));
+        add("a.jpg", jpeg);
+        add("b.png", test::encodePng(stripes(90, 120)));
+        add("c.jpg", "not a picture");
+        add("d.gif", gifOf(120, 40));
+        add("e.jpg", test::encodeJpeg(stripes(480, 640), {.exifOrientation = 6}));
+        add("f.png", test::encodePng(stripes(30, 30)).substr(0, 30));
+        add("g.txt", jpeg);
+        add("h.gif", "GIF89a");
+        add("i.jpg", test::encodeJpeg(stripes(1000, 250), {.colour = test::JpegColour::Grey}));
+    }
+
+    void add(const std::string& name, const std::string& bytes) {
+        ImageEntry entry;
+        entry.fileName = name;
+        entry.sourcePath = m_sources.write(name, bytes);
+        entry.thumbFileName = name + "_thumb.png";
+        entry.thumbPath = m_pass.file(entry.thumbFileName);
+        m_entries.push_back(entry);
+    }
+
+    // What the single-image path gives: LoadSourceImage for the size and its message, then the
+    // thumbnail drawn from the full-size current image, in list order on one thread.
+    std::vector<ImageEntry> singleImagePath(const ShrinkOnLoadTask& task, Prompter& prompter) {
+        std::vector<ImageEntry> entries = m_entries;
+        CurrentImage current;
+        for (ImageEntry& entry : entries) {
+            entry.thumbPath = m_single.file(entry.thumbFileName);
+            if (current.LoadSourceImage(entry.sourcePath, true, prompter) == 1) {
+                entry.width = current.header()->width;
+                entry.height = current.header()->height;
+                if (task.thumbnails) {
+                    renderThumbnail(*current.image(), entry.width, entry.height,
+                                    thumbnailSize(entry.width, entry.height, task.box),
+                                    task.options, entry.thumbPath);
+                }
+            }
+        }
+        return entries;
+    }
+
+    const TempDir m_sources;
+    const TempDir m_pass;
+    const TempDir m_single;
+    std::vector<ImageEntry> m_entries;
+    ScriptedPrompter m_prompter;
+    RecordingProgressSink m_progress;
+    CancelFlag m_cancel;
+};
+
+TEST_P(ImagePassTest, GivesTheSizesThumbnailsAndMessagesOfTheSingleImagePath) {
+    for (const std::int32_t thumbType : {0, 1, 2}) {
+        SCOPED_TRACE(thumbType);
+        const ShrinkOnLoadTask task = thumbnailTask(thumbType);
+        ScriptedPrompter singlePrompter;
+        const std::vector<ImageEntry> expected = singleImagePath(task, singlePrompter);
+        std::vector<ImageEntry> entries = m_entries;
+        m_prompter.calls.clear();
+
+        EXPECT_TRUE(ImagePass(task, GetParam()).run(entries, m_prompter, m_progress, m_cancel));
+
+        EXPECT_EQ(m_prompter.calls, singlePrompter.calls);
+        EXPECT_EQ(m_prompter.calls.size(), 4U) << "c.jpg, f.png, g.txt, h.gif";
+        ASSERT_EQ(entries.size(), expected.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            SCOPED_TRACE(entries[i].fileName);
+            EXPECT_EQ(entries[i].width, expected[i].width);
+            EXPECT_EQ(entries[i].height, expected[i].height);
+            const bool made = fs::exists(entries[i].thumbPath);
+            ASSERT_EQ(made, fs::exists(expected[i].thumbPath));
+            EXPECT_EQ(made, expected[i].width != 0);
+            if (made) {
+                const std::string bytes = test::readBytes(entries[i].thumbPath);
+                EXPECT_EQ(bytes.substr(0, 3), test::readBytes(expected[i].thumbPath).substr(0, 3));
+                const auto format = thumbType == 0   ? ImageFormat::Png
+                                    : thumbType == 1 ? ImageFormat::Jpeg
+                                                     : ImageFormat::Gif;
+                const auto written = decodeImageFile(entries[i].thumbPath, format, {true, 0, 0});
+                const auto single = decodeImageFile(expected[i].thumbPath, format, {true, 0, 0});
+                ASSERT_TRUE(written.has_value());
+                ASSERT_TRUE(single.has_value());
+                EXPECT_EQ(written->header.width, single->header.width);
+                EXPECT_EQ(written->header.height, single->header.height);
+            }
+            fs::remove(entries[i].thumbPath);
+        }
+    }
+}
+
+TEST_P(ImagePassTest, ReadsOnlySizesWithoutThumbnails) {
+    ScriptedPrompter singlePrompter;
+    const std::vector<ImageEntry> expected = singleImagePath(ShrinkOnLoadTask{}, singlePrompter);
+    std::vector<ImageEntry> entries = m_entries;
+
+    EXPECT_TRUE(
+        ImagePass(ShrinkOnLoadTask{}, GetParam()).run(entries, m_prompter, m_progress, m_cancel));
+
+    EXPECT_EQ(m_prompter.calls, singlePrompter.calls);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].width, expected[i].width) << entries[i].fileName;
+        EXPECT_EQ(entries[i].height, expected[i].height) << entries[i].fileName;
+        EXPECT_FALSE(fs::exists(entries[i].thumbPath)) << entries[i].fileName;
+    }
+}
+
+TEST_P(ImagePassTest, StartsNothingWhenCancelWasAlreadyRequested) {
+    m_cancel.request();
+    std::vector<ImageEntry> entries = m_entries;
+
+    EXPECT_FALSE(
+        ImagePass(thumbnailTask(0), GetParam()).run(entries, m_prompter, m_progress, m_cancel));
+
+    EXPECT_TRUE(m_cancel.isRequested()) << "left for the writer's next look";
+    EXPECT_TRUE(m_prompter.calls.empty());
+    for (const ImageEntry& entry : entries) {
+        EXPECT_EQ(entry.width, 0) << entry.fileName;
+        EXPECT_FALSE(fs::exists(entry.thumbPath)) << entry.fileName;
+    }
+}
+
+TEST_P(ImagePassTest, StartsNoNewImageAfterACancelAndReportsThoseStartedBefore) {
+    std::vector<ImageEntry> entries;
+    const std::string good = test::encodePng(stripes(40, 30));
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = "p" + std::to_string(100 + i) + ".png";
+        entries.push_back({0, 0, 0, "", "", name,
+                           m_sources.write(name, i == 0 ? std::string("broken") : good),
+                           m_pass.file(name + "_thumb.png"), name + "_thumb.png"});
+    }
+    CancellingPrompter prompter(m_cancel);
+    const ImagePass pass(thumbnailTask(0), GetParam());
+
+    EXPECT_FALSE(pass.run(entries, prompter, m_progress, m_cancel));
+
+    // The message of the first entry asked to stop; by then at most a window of images beyond
+    // it can have started, and each of those was finished and filled in.
+    EXPECT_EQ(prompter.recorded.calls.size(), 1U);
+    std::size_t filled = 1;
+    while (filled < entries.size() && entries[filled].width != 0) {
+        EXPECT_TRUE(fs::exists(entries[filled].thumbPath)) << entries[filled].fileName;
+        ++filled;
+    }
+    EXPECT_LE(filled, 1 + pass.window());
+    for (std::size_t i = filled; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].width, 0) << entries[i].fileName;
+        EXPECT_FALSE(fs::exists(entries[i].thumbPath)) << entries[i].fileName;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Workers, ImagePassTest, ::testing::Values(1U, 2U, 4U),
+                         [](const auto& param) { return std::to_string(param.param) + "Workers"; });
+
+// The collection over a folder whose first image is broken, the user cancelling at its message.
+class CancelDuringThePass : public ::testing::Test {
+protected:
+    CancelDuringThePass() {
+        m_settings.ImagePath = m_dir.path().string() + "/";
+        m_settings.HTMLPath = m_dir.path().string() + "/";
+        m_dir.write("a.png", "broken");
+        for (int i = 0; i < 12; ++i) {
+            m_dir.write("b" + std::to_string(10 + i) + ".png", test::encodePng(stripes(8, 8)));
+        }
+        ScanImageFolder(m_settings.ImagePath, kindBit(ImageKind::Png), true, m_list);
+    }
+
+    int collect() {
+        return CollectSelectedImages(m_list, m_settings, m_prompter, m_progress, m_cancel,
+                                     m_entries, 2);
+    }
+
+    const TempDir m_dir;
+    Settings m_settings;
+    ImageList m_list;
+    CancelFlag m_cancel;
+    CancellingPrompter m_prompter{m_cancel};
+    RecordingProgressSink m_progress;
+    std::vector<ImageEntry> m_entries;
+};
+
+TEST_F(CancelDuringThePass, LeavesTheRequestToTheIndexWriter) {
+    m_settings.Mode = 0;
+    EXPECT_EQ(collect(), 1);
+    EXPECT_TRUE(m_cancel.isRequested());
+    EXPECT_EQ(m_entries.size(), 13U);
+}
+
+TEST_F(CancelDuringThePass, StopsTheSlideshowCollectionAndClearsTheRequest) {
+    m_settings.Mode = 1;
+    EXPECT_EQ(collect(), 0);
+    EXPECT_FALSE(m_cancel.isRequested());
+}
+
+} // namespace
+} // namespace vistrel
