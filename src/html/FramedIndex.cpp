@@ -2,7 +2,6 @@
 #include "html/FramedIndex.h"
 
 #include "app/Settings.h"
-#include "app/Version.h"
 #include "catalogue/ImageList.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
@@ -33,12 +32,7 @@ std::string firstContent(const PageRun& run, const PageNames& names, std::size_t
 
 void writeFrameSet(PageStream& page, const PageRun& run, const std::string& first) {
     const Settings& s = run.settings;
-    page.print("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\">\n");
-    page.print("<HTML LANG=\"ja\">\n");
-    page.print("<HEAD>\n<META http-equiv=\"Content-Type\" content=\"text/html; "
-               "charset=Shift_JIS\">\n");
-    page.print("<META name=\"GENERATOR\" content=\"Vistrel Version %s\">\n",
-               std::string(kVersionText).c_str());
+    writeDocumentStart(page, true);
     page.print("<TITLE>%s</TITLE>\n", s.Title.c_str());
     page.print("</HEAD>\n");
     page.print("<FRAMESET COLS=\"180,*\">\n");

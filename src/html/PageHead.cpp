@@ -60,8 +60,8 @@ void writeThumbnailRules(PageStream& page, const Settings& s) {
 
 } // namespace
 
-void WriteHtmlHead(PageStream& page, const Settings& s, HeadSwitches switches) {
-    if (switches.framesetDoctype == 1) {
+void writeDocumentStart(PageStream& page, bool framesetDoctype) {
+    if (framesetDoctype) {
         page.print("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\">\n");
     } else {
         page.print("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n");
@@ -71,6 +71,10 @@ void WriteHtmlHead(PageStream& page, const Settings& s, HeadSwitches switches) {
                "charset=Shift_JIS\">\n");
     page.print("<META name=\"GENERATOR\" content=\"Vistrel Version %s\">\n",
                std::string(kVersionText).c_str());
+}
+
+void WriteHtmlHead(PageStream& page, const Settings& s, HeadSwitches switches) {
+    writeDocumentStart(page, switches.framesetDoctype == 1);
     page.print("<TITLE>%s</TITLE>\n", s.Title.c_str());
     if (switches.withBaseTarget == 1) {
         page.print("<BASE TARGET=\"%s\">\n", s.RightTarget.c_str());

@@ -14,6 +14,10 @@ struct HeadSwitches {
     int withThumbnailStyles = 0; // and the rules for linked thumbnails
 };
 
+// The first lines every page shares: document type (frameset or transitional), HTML element,
+// content type and generator.
+void writeDocumentStart(PageStream& page, bool framesetDoctype);
+
 // The document head every index, menu and image page begins with: document type, HTML element,
 // content type and generator, title, optional base target and style sheet.
 void WriteHtmlHead(PageStream& page, const Settings& settings, HeadSwitches switches);

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "app/Settings.h"
-#include "app/Version.h"
 #include "catalogue/ImageList.h"
 #include "html/NameText.h"
+#include "html/PageHead.h"
 #include "html/SlideShow.h"
 #include "text/PageStream.h"
 
@@ -279,12 +279,7 @@ void writeStyle(PageStream& page, const Settings& s) {
 
 void WriteSlideShowHead(PageStream& page, const Settings& s, const ImageList& list,
                         const std::vector<ImageEntry>& entries) {
-    page.print("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n");
-    page.print("<HTML LANG=\"ja\">\n");
-    page.print("<HEAD>\n<META http-equiv=\"Content-Type\" content=\"text/html; "
-               "charset=Shift_JIS\">\n");
-    page.print("<META name=\"GENERATOR\" content=\"Vistrel Version %s\">\n",
-               std::string(kVersionText).c_str());
+    writeDocumentStart(page, false);
     page.print("<TITLE>%s</TITLE>\n\n", s.Title.c_str());
     page.printScript("<SCRIPT TYPE=\"text/JavaScript\">\n");
     page.printScript("<!--\n");
