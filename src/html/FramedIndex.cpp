@@ -5,6 +5,7 @@
 #include "catalogue/ImageList.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
+#include "html/PageBlocks.h"
 #include "html/PageHead.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
@@ -105,11 +106,7 @@ bool writeMenu(PageRun& run, PageStream& page, const PageNames& names,
         run.progress.setProgress(static_cast<int>(i + 1), static_cast<int>(entries.size()));
         writeMenuEntry(run, page, names, entries[i], i);
     }
-    if (!s.HPURL.empty()) {
-        page.print("<P>\n<CENTER>\n");
-        page.print("<A HREF=\"%s\" TARGET=\"_top\">%s</A>\n", s.HPURL.c_str(), s.HPName.c_str());
-        page.print("</CENTER>\n</P>\n");
-    }
+    writeIndexHomeLink(page, s);
     page.print("</BODY></HTML>");
     return true;
 }

@@ -7,6 +7,7 @@
 #include "catalogue/ImageList.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
+#include "html/PageBlocks.h"
 #include "html/PageHead.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
@@ -138,11 +139,7 @@ void writeIndexEnd(PageStream& page, const Settings& s) {
     page.print("</TABLE>\n");
     page.print("</CENTER>\n");
     page.print("<BR><BR>\n<HR width=\"90%%\" size=\"2\" COLOR=\"#800040\" noshade>\n<BR>\n");
-    if (!s.HPURL.empty()) {
-        page.print("<P>\n<CENTER>\n");
-        page.print("<A HREF=\"%s\" TARGET=\"_top\">%s</A>\n", s.HPURL.c_str(), s.HPName.c_str());
-        page.print("</CENTER>\n</P>\n");
-    }
+    writeIndexHomeLink(page, s);
     page.print("</BODY>\n</HTML>");
 }
 

@@ -101,6 +101,14 @@ void WriteHomeLink(PageStream& page, const Settings& s) {
     }
 }
 
+void writeIndexHomeLink(PageStream& page, const Settings& s) {
+    if (!s.HPURL.empty()) {
+        page.print("<P>\n<CENTER>\n");
+        page.print("<A HREF=\"%s\" TARGET=\"_top\">%s</A>\n", s.HPURL.c_str(), s.HPName.c_str());
+        page.print("</CENTER>\n</P>\n");
+    }
+}
+
 void WriteCommentTable(PageStream& page, const Settings& s, const std::string& comment) {
     page.print("<P>\n");
     page.print("<TABLE BORDER=\"0\" CELLPADDING=\"4\" CELLSPACING=\"0\" WIDTH=\"%d\">\n",

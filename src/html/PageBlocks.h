@@ -29,6 +29,10 @@ void WriteIndexLink(PageStream& page, const Settings& settings);
 // The link to the home page; nothing when HPURL is empty.
 void WriteHomeLink(PageStream& page, const Settings& settings);
 
+// The home link at the foot of an index or menu page, in a centred paragraph, always opening in
+// the top window; nothing when HPURL is empty.
+void writeIndexHomeLink(PageStream& page, const Settings& settings);
+
 // The comment of one image in a centred table.
 void WriteCommentTable(PageStream& page, const Settings& settings, const std::string& comment);
 
