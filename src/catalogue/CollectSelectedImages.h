@@ -20,13 +20,19 @@ struct Settings;
 // ImagePath + name no longer exists, is skipped silently. Otherwise an entry gets the row's
 // index, texts and source path, the name in the case of ImageCase and the thumbnail name of
 // ThumbnailNamer (kind 2 x ThumbType, suffix AddString).
-// Then one ImagePass on workers threads reads every entry's image once: its pixel size and, in
-// the index modes (Mode 0), its thumbnail at thumbPath. A load failure has shown its message
+// Then pass reads every entry's image once: its pixel size and, in the index modes (Mode 0),
+// its thumbnail at thumbPath; what the pass started ahead serves when it started on the same
+// entries. A load failure has shown its message
 // through prompter, in entry order, and leaves the size 0; collection goes on. A cancel during
 // the pass starts no further image: in the index modes the collection still returns 1 and
 // leaves the request to the writer's next look at the flag; in the slideshow mode it clears
 // the request and returns 0. Returns 1 when every row was seen. entries then holds the entries
 // filled so far (on 0 as well).
+int CollectSelectedImages(const ImageList& list, const Settings& settings, Prompter& prompter,
+                          ProgressSink& progress, CancelFlag& cancel,
+                          std::vector<ImageEntry>& entries, ImagePass& pass);
+
+// The same with a pass of its own on workers threads, for the task of settings.
 int CollectSelectedImages(const ImageList& list, const Settings& settings, Prompter& prompter,
                           ProgressSink& progress, CancelFlag& cancel,
                           std::vector<ImageEntry>& entries,

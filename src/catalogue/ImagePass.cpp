@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/ImagePass.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
+#include <filesystem>
 #include <mutex>
 #include <new>
 #include <optional>
+#include <string>
 #include <system_error>
 #include <thread>
 
@@ -17,9 +22,7 @@
 namespace vistrel {
 namespace {
 
-// Enough to keep every worker busy while the calling thread shows a message, few enough that a
-// cancel stops the run soon.
-constexpr std::size_t kImagesPerWorker = 2;
+namespace fs = std::filesystem;
 
 // How long the calling thread waits for a result before it pumps progress again, so that a
 // window stays responsive and can take a cancel request.
@@ -30,14 +33,38 @@ struct Outcome {
     std::optional<ImageHeader> header;
 };
 
-// The state the calling thread shares with the workers during one run. Workers take entries
-// in order, never more than window ahead of what the calling thread has taken.
+// The private folder the workers write thumbnails into, made beside the thumbnails; empty
+// when the pass writes none, or no folder could be made there, and then each thumbnail is
+// written straight to its own path.
+std::string makeStagingFolder(const std::vector<ImageEntry>& entries, bool thumbnails) {
+    if (!thumbnails || entries.empty()) {
+        return {};
+    }
+    fs::path folder = fs::path(entries.front().thumbPath).parent_path();
+    if (folder.empty()) {
+        folder = ".";
+    }
+    std::string staging = (folder / ".vistrel-thumbs-XXXXXX").string();
+    return ::mkdtemp(staging.data()) != nullptr ? staging : std::string();
+}
+
+// The state the calling thread shares with the workers during one pass. Workers take entries
+// in order; the calling thread takes their outcomes in the same order.
 class PassQueue {
 public:
-    PassQueue(const std::vector<ImageEntry>& entries, const ShrinkOnLoadTask& task,
-              const CancelFlag& cancel, std::size_t window)
-        : m_entries(entries), m_task(task), m_cancel(cancel), m_window(window),
-          m_outcomes(entries.size()) {}
+    PassQueue(std::vector<ImageEntry> entries, const ShrinkOnLoadTask& task,
+              const CancelFlag& cancel)
+        : m_entries(std::move(entries)), m_task(task), m_cancel(cancel),
+          m_staging(makeStagingFolder(m_entries, task.thumbnails)), m_outcomes(m_entries.size()) {}
+
+    // Whether the pass reads the images of entries: the same sources and thumbnails, in order.
+    bool serves(const std::vector<ImageEntry>& entries, const CancelFlag& cancel) const {
+        return &cancel == &m_cancel &&
+               std::equal(entries.begin(), entries.end(), m_entries.begin(), m_entries.end(),
+                          [](const ImageEntry& a, const ImageEntry& b) {
+                              return a.sourcePath == b.sourcePath && a.thumbPath == b.thumbPath;
+                          });
+    }
 
     // A worker's life: start images until none is left or the pass stops.
     void work() {
@@ -53,36 +80,54 @@ public:
         }
     }
 
-    // Waits for entry index, pumping progress; nullopt when it will never start (cancel).
+    // Waits for entry index, pumping progress; nullopt once the pass is stopped or cancelled.
     std::optional<std::optional<ImageHeader>> take(std::size_t index, ProgressSink& progress) {
         std::unique_lock lock(m_mutex);
-        while (!m_outcomes[index].done) {
-            if (index >= m_next && (m_stopped || m_cancel.isRequested())) {
+        for (;;) {
+            if (m_stopped || m_cancel.isRequested()) {
                 stop();
                 return std::nullopt;
+            }
+            if (m_outcomes[index].done) {
+                return std::move(m_outcomes[index].header);
             }
             m_finished.wait_for(lock, kPumpInterval);
             lock.unlock();
             progress.pump();
             lock.lock();
         }
-        m_taken = index + 1;
-        m_canStart.notify_all();
-        return std::move(m_outcomes[index].header);
     }
 
-    // Ends the run for the workers: none starts another image.
+    // Moves the thumbnail of a taken entry from the private folder into place. One that was
+    // not written (the image did not load, or the disk refused it) leaves nothing to move.
+    void placeThumbnail(std::size_t index) const {
+        if (!m_staging.empty()) {
+            std::rename(stagedPath(index).c_str(), m_entries[index].thumbPath.c_str());
+        }
+    }
+
+    // Ends the pass for the workers: none starts another image.
     void stopAll() {
         std::lock_guard lock(m_mutex);
         stop();
     }
 
+    // Removes the private folder with every thumbnail no entry took; only once no worker runs.
+    void removeStaging() const {
+        if (!m_staging.empty()) {
+            std::error_code ignored;
+            fs::remove_all(m_staging, ignored);
+        }
+    }
+
 private:
+    std::string stagedPath(std::size_t index) const {
+        return m_staging.empty() ? m_entries[index].thumbPath
+                                 : m_staging + "/" + std::to_string(index);
+    }
+
     std::optional<std::size_t> nextToStart() {
-        std::unique_lock lock(m_mutex);
-        m_canStart.wait(lock, [this] {
-            return m_stopped || m_next >= m_entries.size() || m_next < m_taken + m_window;
-        });
+        std::lock_guard lock(m_mutex);
         if (m_stopped || m_next >= m_entries.size()) {
             return std::nullopt;
         }
@@ -94,9 +139,8 @@ private:
     }
 
     std::optional<ImageHeader> process(std::size_t index) const {
-        const ImageEntry& entry = m_entries[index];
         try {
-            return shrinkOnLoad(entry.sourcePath, entry.thumbPath, m_task);
+            return shrinkOnLoad(m_entries[index].sourcePath, stagedPath(index), m_task);
         } catch (const std::bad_alloc&) {
             return std::nullopt;
         }
@@ -113,75 +157,88 @@ private:
     // Called with the mutex held.
     void stop() {
         m_stopped = true;
-        m_canStart.notify_all();
         m_finished.notify_all();
     }
 
-    const std::vector<ImageEntry>& m_entries;
-    const ShrinkOnLoadTask& m_task;
+    const std::vector<ImageEntry> m_entries;
+    const ShrinkOnLoadTask m_task;
     const CancelFlag& m_cancel;
-    const std::size_t m_window;
+    const std::string m_staging;
     std::mutex m_mutex;
-    std::condition_variable m_canStart;
     std::condition_variable m_finished;
     std::vector<Outcome> m_outcomes;
     std::size_t m_next = 0;
-    std::size_t m_taken = 0;
     bool m_stopped = false;
 };
 
-// Stops the workers however run is left, before their threads are joined.
-class StopOnExit {
+} // namespace
+
+// A pass between start and the end of run: its queue and the workers on it.
+class RunningPass {
 public:
-    explicit StopOnExit(PassQueue& queue) : m_queue(queue) {}
-    StopOnExit(const StopOnExit&) = delete;
-    StopOnExit& operator=(const StopOnExit&) = delete;
-    ~StopOnExit() { m_queue.stopAll(); }
+    RunningPass(std::vector<ImageEntry> entries, const ShrinkOnLoadTask& task,
+                const CancelFlag& cancel, unsigned workers)
+        : m_queue(std::move(entries), task, cancel) {
+        // Fewer workers, down to none, when the system refuses more threads.
+        try {
+            for (unsigned i = 0; i < workers; ++i) {
+                m_threads.emplace_back([this] { m_queue.work(); });
+            }
+        } catch (const std::system_error&) {
+        }
+    }
+
+    RunningPass(const RunningPass&) = delete;
+    RunningPass& operator=(const RunningPass&) = delete;
+
+    ~RunningPass() {
+        m_queue.stopAll();
+        m_threads.clear();
+        m_queue.removeStaging();
+    }
+
+    PassQueue& queue() { return m_queue; }
+
+    // No worker could be started, so the calling thread does each image itself.
+    bool runsInline() const { return m_threads.empty(); }
 
 private:
-    PassQueue& m_queue;
+    PassQueue m_queue;
+    std::vector<std::jthread> m_threads;
 };
-
-// Starts up to count workers on queue; fewer when the system refuses more threads.
-std::vector<std::jthread> startWorkers(PassQueue& queue, unsigned count) {
-    std::vector<std::jthread> threads;
-    threads.reserve(count);
-    try {
-        for (unsigned i = 0; i < count; ++i) {
-            threads.emplace_back([&queue] { queue.work(); });
-        }
-    } catch (const std::system_error&) {
-    }
-    return threads;
-}
-
-} // namespace
 
 ImagePass::ImagePass(ShrinkOnLoadTask task, unsigned workers)
     : m_task(task), m_workers(std::max(workers, 1U)) {}
+
+ImagePass::~ImagePass() = default;
 
 unsigned ImagePass::hardwareWorkers() {
     return std::max(std::thread::hardware_concurrency(), 1U);
 }
 
-std::size_t ImagePass::window() const {
-    return kImagesPerWorker * m_workers;
+void ImagePass::start(const std::vector<ImageEntry>& entries, const CancelFlag& cancel) {
+    m_running.reset();
+    const auto count = static_cast<unsigned>(std::min<std::size_t>(m_workers, entries.size()));
+    m_running = std::make_unique<RunningPass>(entries, m_task, cancel, count);
 }
 
 bool ImagePass::run(std::vector<ImageEntry>& entries, Prompter& prompter, ProgressSink& progress,
-                    const CancelFlag& cancel) const {
-    PassQueue queue(entries, m_task, cancel, window());
-    const auto count = static_cast<unsigned>(std::min<std::size_t>(m_workers, entries.size()));
-    const std::vector<std::jthread> threads = startWorkers(queue, count);
-    const StopOnExit stopOnExit(queue);
+                    const CancelFlag& cancel) {
+    if (!m_running || !m_running->queue().serves(entries, cancel)) {
+        start(entries, cancel);
+    }
+    // However run is left, the workers stop and what they wrote ahead is removed.
+    const std::unique_ptr<RunningPass> running = std::move(m_running);
+    PassQueue& queue = running->queue();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (threads.empty()) {
+        if (running->runsInline()) {
             queue.workInline(i);
         }
         const auto header = queue.take(i, progress);
         if (!header) {
             return false;
         }
+        queue.placeThumbnail(i);
         if (*header) {
             entries[i].width = (*header)->width;
             entries[i].height = (*header)->height;

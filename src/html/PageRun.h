@@ -4,6 +4,7 @@
 namespace vistrel {
 
 class CancelFlag;
+class ImagePass;
 class ImageList;
 class ProgressSink;
 class Prompter;
@@ -16,6 +17,7 @@ struct PageRun {
     Prompter& prompter;
     ProgressSink& progress;
     CancelFlag& cancel;
+    ImagePass* pass; // reads the images; one started ahead of the writer, or none for a new one
 };
 
 } // namespace vistrel

@@ -7,7 +7,9 @@
 #include "app/Settings.h"
 #include "catalogue/CurrentImage.h"
 #include "catalogue/ImageListPanel.h"
+#include "catalogue/ImagePass.h"
 #include "catalogue/OutputImageFolder.h"
+#include "catalogue/SelectedEntries.h"
 #include "html/FramedIndex.h"
 #include "html/IndexPage.h"
 #include "html/PageRun.h"
@@ -75,10 +77,10 @@ bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
     return !name.empty() && FileExists(imageFolder + name);
 }
 
-int writePages(RunContext& context) {
+int writePages(RunContext& context, ImagePass& pass) {
     const Settings& s = context.settings;
-    PageRun run{context.settings, context.panel.list(), context.prompter, context.progress,
-                context.cancel};
+    PageRun run{context.settings, context.panel.list(), context.prompter,
+                context.progress, context.cancel,       &pass};
     if (s.Mode == 0) {
         return s.Frame == 1 ? WriteFramedIndex(run) : WriteIndexPage(run);
     }
@@ -103,16 +105,21 @@ int RunCreate(RunContext& context) {
     }
     ClearOldImages(s);
     const std::string imageFolder = outputImageFolder(s);
-    if (!sameFolder(s.ImagePath, imageFolder) &&
-        CopyMainImages(context.panel.list(), s, context.prompter, context.progress,
-                       context.cancel) == 0) {
+    const bool copying = !sameFolder(s.ImagePath, imageFolder);
+    ImagePass pass(ShrinkOnLoadTask::from(s), ImagePass::hardwareWorkers());
+    if (copying && s.Mode == 0) {
+        // Copying waits mostly on the disk: the thumbnails are made meanwhile.
+        pass.start(entriesAfterCopy(context.panel.list(), s), context.cancel);
+    }
+    if (copying && CopyMainImages(context.panel.list(), s, context.prompter, context.progress,
+                                  context.cancel) == 0) {
         return 0;
     }
     if (s.Mode == 1 && s.PlayMusic == 1 && !musicAlreadyThere(s, imageFolder) &&
         CopyMusicFile(s, context.prompter, context.progress, context.cancel) == 0) {
         return 0;
     }
-    if (writePages(context) == 0) {
+    if (writePages(context, pass) == 0) {
         context.currentImage.release();
         return 0;
     }

@@ -2,11 +2,13 @@
 #include "catalogue/ImagePass.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -209,7 +211,82 @@ TEST_P(ImagePassTest, StartsNothingWhenCancelWasAlreadyRequested) {
     }
 }
 
-TEST_P(ImagePassTest, StartsNoNewImageAfterACancelAndReportsThoseStartedBefore) {
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& item : fs::directory_iterator(folder)) {
+        names.push_back(item.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The thumbnails a run over m_entries leaves: one per entry that loads, and nothing else.
+std::vector<std::string> thumbnailsOfLoadingEntries() {
+    return {"a.jpg_thumb.png", "b.png_thumb.png", "d.gif_thumb.png", "e.jpg_thumb.png",
+            "i.jpg_thumb.png"};
+}
+
+TEST_P(ImagePassTest, AStartAheadServesTheRunOnTheSameEntriesOrOnOthers) {
+    ScriptedPrompter singlePrompter;
+    const std::vector<ImageEntry> expected = singleImagePath(thumbnailTask(0), singlePrompter);
+    const std::vector<ImageEntry> fewer(m_entries.begin(), m_entries.begin() + 3);
+    const std::vector<const std::vector<ImageEntry>*> aheads = {&m_entries, &fewer};
+    for (const auto* ahead : aheads) {
+        SCOPED_TRACE(ahead->size());
+        std::vector<ImageEntry> entries = m_entries;
+        m_prompter.calls.clear();
+        ImagePass pass(thumbnailTask(0), GetParam());
+
+        pass.start(*ahead, m_cancel);
+        EXPECT_TRUE(m_prompter.calls.empty()) << "nothing is shown before the run";
+        EXPECT_TRUE(pass.run(entries, m_prompter, m_progress, m_cancel));
+
+        EXPECT_EQ(m_prompter.calls, singlePrompter.calls);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            EXPECT_EQ(entries[i].width, expected[i].width) << entries[i].fileName;
+            EXPECT_EQ(entries[i].height, expected[i].height) << entries[i].fileName;
+        }
+        EXPECT_EQ(namesIn(m_pass.path()), thumbnailsOfLoadingEntries());
+        for (const ImageEntry& entry : entries) {
+            fs::remove(entry.thumbPath);
+        }
+    }
+}
+
+TEST_P(ImagePassTest, AStartNeverRunLeavesNothingBehind) {
+    {
+        ImagePass pass(thumbnailTask(0), GetParam());
+        pass.start(m_entries, m_cancel);
+        // Time for the workers to write thumbnails ahead, which must all go with the pass.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    EXPECT_TRUE(namesIn(m_pass.path()).empty());
+    EXPECT_TRUE(m_prompter.calls.empty());
+}
+
+TEST_P(ImagePassTest, TheLaterOfTwoEntriesSharingAThumbnailNameWins) {
+    // The naming rule can give two entries one name (a.gif as the second "a." gets a1, as
+    // a1.png does); a one-image-at-a-time run leaves the later entry's thumbnail.
+    std::vector<ImageEntry> entries;
+    for (int i = 0; i < 12; ++i) {
+        const std::string name = "s" + std::to_string(i) + ".png";
+        const bool wide = i != 11;
+        entries.push_back(
+            {0, 0, 0, "", "", name,
+             m_sources.write(name, test::encodePng(wide ? stripes(120, 40) : stripes(40, 120))),
+             m_pass.file(i % 5 == 1 ? "a1_thumb.png" : name + "_thumb.png"), ""});
+    }
+
+    EXPECT_TRUE(
+        ImagePass(thumbnailTask(0), GetParam()).run(entries, m_prompter, m_progress, m_cancel));
+
+    const auto shared =
+        decodeImageFile(m_pass.file("a1_thumb.png"), ImageFormat::Png, {true, 0, 0});
+    ASSERT_TRUE(shared.has_value());
+    EXPECT_LT(shared->header.width, shared->header.height) << "entry 11, the only tall one";
+}
+
+TEST_P(ImagePassTest, TakesNoEntryAfterACancelAndLeavesNoThumbnailOfTheRest) {
     std::vector<ImageEntry> entries;
     const std::string good = test::encodePng(stripes(40, 30));
     for (int i = 0; i < 40; ++i) {
@@ -219,23 +296,17 @@ TEST_P(ImagePassTest, StartsNoNewImageAfterACancelAndReportsThoseStartedBefore) 
                            m_pass.file(name + "_thumb.png"), name + "_thumb.png"});
     }
     CancellingPrompter prompter(m_cancel);
-    const ImagePass pass(thumbnailTask(0), GetParam());
 
-    EXPECT_FALSE(pass.run(entries, prompter, m_progress, m_cancel));
+    EXPECT_FALSE(
+        ImagePass(thumbnailTask(0), GetParam()).run(entries, prompter, m_progress, m_cancel));
 
-    // The message of the first entry asked to stop; by then at most a window of images beyond
-    // it can have started, and each of those was finished and filled in.
+    // The message of the first entry asked to stop: whatever the workers had done beyond it is
+    // neither reported nor left in the folder.
     EXPECT_EQ(prompter.recorded.calls.size(), 1U);
-    std::size_t filled = 1;
-    while (filled < entries.size() && entries[filled].width != 0) {
-        EXPECT_TRUE(fs::exists(entries[filled].thumbPath)) << entries[filled].fileName;
-        ++filled;
+    for (const ImageEntry& entry : entries) {
+        EXPECT_EQ(entry.width, 0) << entry.fileName;
     }
-    EXPECT_LE(filled, 1 + pass.window());
-    for (std::size_t i = filled; i < entries.size(); ++i) {
-        EXPECT_EQ(entries[i].width, 0) << entries[i].fileName;
-        EXPECT_FALSE(fs::exists(entries[i].thumbPath)) << entries[i].fileName;
-    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_pass.path()), fs::directory_iterator()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Workers, ImagePassTest, ::testing::Values(1U, 2U, 4U),

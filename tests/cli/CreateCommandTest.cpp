@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <csignal>
 #include <filesystem>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -47,6 +49,18 @@ std::string makeSource(const TempDir& dir, int count) {
 
 bool exists(const std::string& path) {
     return std::filesystem::exists(path);
+}
+
+// Thumbnails, and the private folders the run writes them into before they are placed.
+std::vector<std::string> thumbnailsIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& item : std::filesystem::directory_iterator(folder)) {
+        const std::string name = item.path().filename().string();
+        if (name.find("_thumb") != std::string::npos || name.starts_with(".vistrel")) {
+            names.push_back(name);
+        }
+    }
+    return names;
 }
 
 TEST(VistrelCliCreate, WritesThePlainIndexItsPagesThumbnailsAndImageCopies) {
@@ -97,6 +111,25 @@ TEST(VistrelCliCreate, KeepsAnExistingIndexWhenOverwritingIsRefused) {
               std::string::npos);
     EXPECT_EQ(dir.read("site/catalog.html"), "mine");
     EXPECT_FALSE(exists(dir.file("site/p000.html")));
+    // The thumbnails were begun during the copy, before the question; none is left.
+    EXPECT_EQ(thumbnailsIn(dir.file("site/image")), std::vector<std::string>{});
+}
+
+TEST(VistrelCliCreate, StopsAtACopyThatFailsWithoutThumbnails) {
+    TempDir dir;
+    const std::string source = makeSource(dir, 30);
+    std::filesystem::create_directories(dir.file("site/image/p020.png"));
+    const auto result = runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", source,
+                                          "--output", dir.file("site"), "--yes"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(
+        result.err.find("[ファイルエラー] " + source + "/p020.png をコピーできませんでした。"),
+        std::string::npos)
+        << result.err;
+    EXPECT_TRUE(exists(dir.file("site/image/p019.png")));
+    EXPECT_FALSE(exists(dir.file("site/image/p021.png")));
+    EXPECT_FALSE(exists(dir.file("site/catalog.html")));
+    EXPECT_EQ(thumbnailsIn(dir.file("site/image")), std::vector<std::string>{});
 }
 
 TEST(VistrelCliCreate, LeavesTheSourceImagesAloneWhenTheyAreTheOutputImageFolder) {
@@ -197,6 +230,9 @@ TEST(VistrelCliCreate, StopsAtCtrlCLeavingWhatItWroteAndNoCompletionMessage) {
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_TRUE(exists(dir.file("site/catalog.html")));
     EXPECT_FALSE(exists(dir.file("site/image/p199_thumb.png")));
+    for (const std::string& name : thumbnailsIn(dir.file("site/image"))) {
+        EXPECT_FALSE(name.starts_with(".vistrel")) << name;
+    }
     EXPECT_EQ(test::readBytes(errPath).find("完了メッセージ"), std::string::npos);
 }
 

@@ -164,7 +164,7 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     YesPrompter prompter;
     NullProgressSink progress;
     CancelFlag cancel;
-    PageRun run{settings, list, prompter, progress, cancel};
+    PageRun run{settings, list, prompter, progress, cancel, nullptr};
     int result = 0;
     if (settings.Mode == 1) {
         result = WriteSlideShowPage(run);

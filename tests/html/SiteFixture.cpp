@@ -92,7 +92,7 @@ void generateSite(const SiteRecipe& recipe, const std::filesystem::path& folder,
     CancelFlag cancel;
     ASSERT_EQ(CopyMainImages(list, settings, prompter, progress, cancel), 1);
 
-    PageRun run{settings, list, prompter, progress, cancel};
+    PageRun run{settings, list, prompter, progress, cancel, nullptr};
     int result = 0;
     if (settings.Mode == 1) {
         result = WriteSlideShowPage(run);

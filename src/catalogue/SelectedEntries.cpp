@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "catalogue/SelectedEntries.h"
+
+#include <string>
+
+#include "app/Settings.h"
+#include "catalogue/ImageKind.h"
+#include "catalogue/ImageList.h"
+#include "catalogue/NameCase.h"
+#include "platform/FileSystem.h"
+
+namespace vistrel {
+namespace {
+
+constexpr std::int32_t kThumbnailKindStep = 2;
+
+} // namespace
+
+EntryBuilder::EntryBuilder(const Settings& settings)
+    : m_settings(settings), m_namer(settings),
+      m_thumbnailKind(kThumbnailKindStep * settings.ThumbType) {}
+
+void EntryBuilder::add(int index, const ImageRow& row, std::vector<ImageEntry>& entries) {
+    std::string sourcePath = m_settings.ImagePath + row.name;
+    if (!row.checked || !FileExists(sourcePath)) {
+        return;
+    }
+    ImageEntry& entry = entries.emplace_back();
+    entry.rowIndex = index;
+    entry.fileName = applyImageCase(row.name, m_settings.ImageCase);
+    entry.sizeText = row.sizeText;
+    entry.dateText = row.dateText;
+    entry.sourcePath = std::move(sourcePath);
+    ThumbnailName thumbnail =
+        m_namer.MakeThumbnailName(static_cast<std::int32_t>(entries.size() - 1), entry.fileName,
+                                  m_thumbnailKind, m_settings.AddString);
+    entry.thumbPath = std::move(thumbnail.path);
+    entry.thumbFileName = std::move(thumbnail.fileName);
+}
+
+std::vector<ImageEntry> entriesAfterCopy(const ImageList& list, const Settings& settings) {
+    std::vector<ImageEntry> entries;
+    EntryBuilder builder(settings);
+    for (int index = 0; index < list.rowCount(); ++index) {
+        const ImageRow& row = list.row(index);
+        if (ClassifyImageName(row.name) != ImageKind::None) {
+            builder.add(index, row, entries);
+        }
+    }
+    return entries;
+}
+
+} // namespace vistrel
