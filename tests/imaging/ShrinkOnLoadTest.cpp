@@ -134,6 +134,9 @@ std::string greyJpeg() {
 std::string twelveMegapixelJpeg() {
     return test::encodeJpeg(photoLike(4000, 3000), {.quality = 90});
 }
+std::string twentyFourMegapixelJpeg() {
+    return test::encodeJpeg(photoLike(6000, 4000), {.quality = 90});
+}
 std::string truecolourPng() {
     return test::encodePng(photoLike(900, 600));
 }
@@ -148,6 +151,7 @@ TEST(ShrinkOnLoad, MatchesTheThumbnailOfAFullSizeDecodeOverASweepOfSourcesAndBox
         {"portrait jpeg", portraitJpeg, ImageFormat::Jpeg, {40, 100, 400}},
         {"grey jpeg", greyJpeg, ImageFormat::Jpeg, {40, 100, 400}},
         {"12 MP jpeg", twelveMegapixelJpeg, ImageFormat::Jpeg, {100, 400}},
+        {"24 MP jpeg", twentyFourMegapixelJpeg, ImageFormat::Jpeg, {40, 100}},
         {"png", truecolourPng, ImageFormat::Png, {40, 400}},
         {"gif", paletteGif, ImageFormat::Gif, {40, 400}},
     };
