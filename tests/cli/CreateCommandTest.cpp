@@ -202,6 +202,30 @@ TEST(VistrelCliCreate, RefusesASubFolderThatLeavesTheOutputFolder) {
     EXPECT_FALSE(exists(dir.file("elsewhere")));
 }
 
+TEST(VistrelCliCreate, NamesTheMountPointOfAReadOnlyOutputAndWritesNothing) {
+    // A read-only file system mounted in a private namespace, where one may be made.
+    const std::string unshare = "/usr/bin/unshare";
+    if (runProcess(unshare, {"-rm", "true"}).exitCode != 0) {
+        GTEST_SKIP() << "no private mount namespace here";
+    }
+    TempDir dir;
+    const std::string source = makeSource(dir, 2);
+    const std::string mount = dir.file("disc");
+    std::filesystem::create_directories(mount);
+    const auto result =
+        runProcess(unshare, {"-rm", "sh", "-c",
+                             "mount -t tmpfs -o ro none \"$1\" && exec \"$2\" create --ini \"$3\" "
+                             "--source \"$4\" --output \"$1/site\" --yes",
+                             "sh", mount, kCli, dir.file("v.ini"), source});
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    EXPECT_NE(result.err.find("[ドライブエラー] " + mount +
+                              " ドライブは CD-ROM/R/RW ドライブです。CD-R 等には\n書き込みできない"
+                              "ので別のドライブを指定して下さい。"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
 TEST(VistrelCliCreate, StopsAtCtrlCLeavingWhatItWroteAndNoCompletionMessage) {
     TempDir dir;
     const std::string source = makeSource(dir, 200);
