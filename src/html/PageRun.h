@@ -17,7 +17,7 @@ struct PageRun {
     Prompter& prompter;
     ProgressSink& progress;
     CancelFlag& cancel;
-    ImagePass* pass; // reads the images; one started ahead of the writer, or none for a new one
+    ImagePass& pass; // reads the images, perhaps started ahead of the writer
 };
 
 } // namespace vistrel

@@ -29,12 +29,8 @@ bool startPageWriter(PageRun& run, const std::string& mainPage, std::string_view
     }
     run.progress.open(progressText);
     ClearOldPages(run.settings);
-    const int collected = run.pass != nullptr
-                              ? CollectSelectedImages(run.list, run.settings, run.prompter,
-                                                      run.progress, run.cancel, entries, *run.pass)
-                              : CollectSelectedImages(run.list, run.settings, run.prompter,
-                                                      run.progress, run.cancel, entries);
-    if (collected == 0) {
+    if (CollectSelectedImages(run.list, run.settings, run.prompter, run.progress, run.cancel,
+                              entries, run.pass) == 0) {
         run.progress.close();
         return false;
     }

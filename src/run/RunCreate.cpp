@@ -80,7 +80,7 @@ bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
 int writePages(RunContext& context, ImagePass& pass) {
     const Settings& s = context.settings;
     PageRun run{context.settings, context.panel.list(), context.prompter,
-                context.progress, context.cancel,       &pass};
+                context.progress, context.cancel,       pass};
     if (s.Mode == 0) {
         return s.Frame == 1 ? WriteFramedIndex(run) : WriteIndexPage(run);
     }

@@ -10,6 +10,7 @@
 #include "app/SettingsTable.h"
 #include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
+#include "catalogue/ImagePass.h"
 #include "html/FramedIndex.h"
 #include "html/GoldenCase.h"
 #include "html/IndexPage.h"
@@ -164,7 +165,8 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     YesPrompter prompter;
     NullProgressSink progress;
     CancelFlag cancel;
-    PageRun run{settings, list, prompter, progress, cancel, nullptr};
+    ImagePass pass(ShrinkOnLoadTask::from(settings), ImagePass::hardwareWorkers());
+    PageRun run{settings, list, prompter, progress, cancel, pass};
     int result = 0;
     if (settings.Mode == 1) {
         result = WriteSlideShowPage(run);

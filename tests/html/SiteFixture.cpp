@@ -7,6 +7,7 @@
 #include "app/SettingsTable.h"
 #include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
+#include "catalogue/ImagePass.h"
 #include "catalogue/OutputImageFolder.h"
 #include "html/FramedIndex.h"
 #include "html/IndexPage.h"
@@ -92,7 +93,8 @@ void generateSite(const SiteRecipe& recipe, const std::filesystem::path& folder,
     CancelFlag cancel;
     ASSERT_EQ(CopyMainImages(list, settings, prompter, progress, cancel), 1);
 
-    PageRun run{settings, list, prompter, progress, cancel, nullptr};
+    ImagePass pass(ShrinkOnLoadTask::from(settings), ImagePass::hardwareWorkers());
+    PageRun run{settings, list, prompter, progress, cancel, pass};
     int result = 0;
     if (settings.Mode == 1) {
         result = WriteSlideShowPage(run);
