@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,8 @@
 #include "catalogue/ImageFolderScan.h"
 #include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
+#include "catalogue/SelectedEntries.h"
+#include "imaging/CopyMainImages.h"
 #include "platform/CancelFlag.h"
 #include "support/RecordingProgressSink.h"
 #include "support/ScriptedPrompter.h"
@@ -191,6 +194,36 @@ TEST_F(CollectSelectedImagesTest, NamesThumbnailsAfterTheCaseConvertedFileNames)
     EXPECT_EQ(m_entries[1].fileName, "PHOTO.PNG");
     EXPECT_EQ(m_entries[0].thumbFileName, "PHOTO_THUMB.JPG");
     EXPECT_EQ(m_entries[1].thumbFileName, "PHOTO1_THUMB.JPG");
+}
+
+TEST_F(CollectSelectedImagesTest, CollectsAfterTheCopyTheEntriesForeseenBeforeIt) {
+    // Foreseen right, the thumbnails begun during the copy serve the run.
+    for (const char* name :
+         {"a.png", "a.gif", "a1.png", "notes.txt", "gone.png", "B.PNG", "c.png"}) {
+        m_dir.write(name, greyPng(2, 2));
+    }
+    scan(kAllFilesMask);
+    for (int row = 0; row < m_list.rowCount(); ++row) {
+        m_list.setChecked(row, m_list.row(row).name != "c.png");
+    }
+    fs::remove(m_dir.file("gone.png"));
+    const TempDir site;
+    m_settings.HTMLPath = site.path().string() + "/";
+    fs::create_directories(site.file("img"));
+
+    const std::vector<ImageEntry> foreseen = entriesAfterCopy(m_list, m_settings);
+    ASSERT_EQ(CopyMainImages(m_list, m_settings, m_prompter, m_progress, m_cancel), 1);
+    EXPECT_EQ(collect(), 1);
+
+    const auto key = [](const ImageEntry& entry) {
+        return std::to_string(entry.rowIndex) + " " + entry.sourcePath + " " + entry.thumbPath;
+    };
+    std::vector<std::string> expected;
+    std::vector<std::string> actual;
+    std::transform(foreseen.begin(), foreseen.end(), std::back_inserter(expected), key);
+    std::transform(m_entries.begin(), m_entries.end(), std::back_inserter(actual), key);
+    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(actual.size(), 4U) << "not the unchecked, the text or the deleted row";
 }
 
 TEST_F(CollectSelectedImagesTest, ReportsAFileThatDoesNotLoadAndGoesOn) {
