@@ -226,9 +226,22 @@ TEST(VistrelCliCreate, NamesTheMountPointOfAReadOnlyOutputAndWritesNothing) {
     EXPECT_EQ(result.out, "");
 }
 
+// A source folder of count copies of one picture large enough that making its thumbnail takes
+// a noticeable moment, named p000.png ...
+std::string makeSlowSource(const TempDir& dir, int count) {
+    std::filesystem::create_directories(dir.file("src"));
+    writePng(dir.file("large.png"), 1600, 1200);
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "src/p%03d.png", i);
+        std::filesystem::copy_file(dir.file("large.png"), dir.file(name));
+    }
+    return dir.file("src");
+}
+
 TEST(VistrelCliCreate, StopsAtCtrlCLeavingWhatItWroteAndNoCompletionMessage) {
     TempDir dir;
-    const std::string source = makeSource(dir, 200);
+    const std::string source = makeSlowSource(dir, 200);
     const std::string errPath = dir.file("err.txt");
     const pid_t child = ::fork();
     if (child == 0) {
