@@ -11,6 +11,7 @@
 #include "catalogue/ImageKind.h"
 #include "cli/ArgumentReader.h"
 #include "cli/StartupOptions.h"
+#include "cli/TerminalText.h"
 #include "exif/ExifReader.h"
 #include "exif/ExifRows.h"
 #include "platform/ConsolePrompter.h"
@@ -20,27 +21,6 @@ namespace vistrel::cli {
 namespace {
 
 constexpr std::string_view kCommand = "exif";
-
-// Keeps one record on one line and its fields apart.
-std::string escaped(std::string_view text) {
-    std::string result;
-    for (const char c : text) {
-        switch (c) {
-        case '\t':
-            result += "\\t";
-            break;
-        case '\r':
-            result += "\\r";
-            break;
-        case '\n':
-            result += "\\n";
-            break;
-        default:
-            result += c;
-        }
-    }
-    return result;
-}
 
 std::optional<std::uint16_t> exifInfoValue(std::string_view text) {
     unsigned value = 0;
@@ -64,7 +44,7 @@ void writeEntries(const Streams& streams, std::string_view directory,
         std::snprintf(tag, sizeof tag, "0x%04X", unsigned{entry.tag});
         writeLine(streams, "entry\t" + std::string(directory) + "\t" + tag + "\t" +
                                std::to_string(entry.type) + "\t" + std::to_string(entry.count) +
-                               "\t" + escaped(entry.label) + "\t" + escaped(entry.value));
+                               "\t" + terminalText(entry.label) + "\t" + terminalText(entry.value));
     }
 }
 
@@ -120,7 +100,7 @@ int runExifCommand(std::span<const std::string> arguments, const Streams& stream
     writeEntries(streams, "exif", exif.exifEntries());
     if (block && ClassifyImageName(fileNamePart(*file)) == ImageKind::Jpeg) {
         for (const ExifRow& row : selectExifRows(exif, *exifInfo)) {
-            writeLine(streams, "row\t" + escaped(row.label) + "\t" + escaped(row.value));
+            writeLine(streams, "row\t" + terminalText(row.label) + "\t" + terminalText(row.value));
         }
     }
     return kExitDone;

@@ -12,6 +12,7 @@
 #include "cli/ArgumentReader.h"
 #include "cli/SettingOverrides.h"
 #include "cli/StartupOptions.h"
+#include "cli/TerminalText.h"
 #include "imaging/ImageLibrary.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/ProcessEnvironment.h"
@@ -71,9 +72,9 @@ int runListCommand(std::span<const std::string> arguments, const Streams& stream
     const ImageList& list = panel.list();
     for (int i = 0; i < list.rowCount(); ++i) {
         const ImageRow& row = list.row(i);
-        writeLine(streams, std::string(row.checked ? "[x]" : "[ ]") + "\t" + row.name + "\t" +
-                               row.sizeText + "\t" + row.dateText + "\t" +
-                               std::to_string(kindBit(ClassifyImageName(row.name))));
+        writeLine(streams, std::string(row.checked ? "[x]" : "[ ]") + "\t" +
+                               terminalText(row.name) + "\t" + row.sizeText + "\t" + row.dateText +
+                               "\t" + std::to_string(kindBit(ClassifyImageName(row.name))));
     }
     writeLine(streams, list.countLabel());
     return kExitDone;

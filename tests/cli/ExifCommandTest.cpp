@@ -131,6 +131,27 @@ TEST(VistrelCliExif, EscapesTabsAndLineBreaksAndReadsTextAsCp932) {
                           "row\t機種名\t光学\xEF\xBF\xBD\n");
 }
 
+TEST(VistrelCliExif, WritesControlCharactersAndBackslashesOfExifTextAsEscapes) {
+    TempDir dir;
+    ExifWriter writer(ByteOrder::Motorola);
+    // A clear-screen sequence, a title-setting sequence ended by BEL, DEL and a backslash that
+    // would otherwise read as the start of an escape.
+    writer.ascii(Dir::Main, 0x010F, "\x1B[2J\x1B]0;owned\x07x\x7F")
+        .ascii(Dir::Main, 0x0110, "C:\\t")
+        .exifPointer();
+    const std::string photo = dir.write("p.jpg", writer.jpeg());
+    const auto result = runProcess(kCli, {"exif", photo, "--exif-info", "3072"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out.find('\x1B'), std::string::npos);
+    EXPECT_EQ(result.out, "locate\t3\n"
+                          "entry\tmain\t0x010F\t2\t17\tメーカ名\t"
+                          "\\x1B[2J\\x1B]0;owned\\x07x\\x7F\n"
+                          "entry\tmain\t0x0110\t2\t5\t機種名\tC:\\\\t\n"
+                          "entry\tmain\t0x8769\t4\t1\tExif IFDへのポインタ\t50 バイト\n"
+                          "row\tメーカ名\t\\x1B[2J\\x1B]0;owned\\x07x\\x7F\n"
+                          "row\t機種名\tC:\\\\t\n");
+}
+
 TEST(VistrelCliExif, ShowsNoRowsForAFileWhoseNameIsNoJpegName) {
     TempDir dir;
     const std::string photo = dir.write("photo.png", cameraFile(ByteOrder::Intel).jpeg());

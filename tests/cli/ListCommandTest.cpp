@@ -80,6 +80,39 @@ TEST(VistrelCliList, ScansImagePathAsTheFolderBoxTakesIt) {
     EXPECT_EQ(result.out, "（総数 ： 0　選択数 : 0）\n");
 }
 
+TEST(VistrelCliList, WritesControlCharactersBackslashesAndBytesThatAreNoUtf8InNamesAsEscapes) {
+    TempDir dir;
+    // TAB, LF and CR would split the row; ESC starts a terminal sequence, as does U+009B (CSI)
+    // and, on a terminal of 8-bit controls, the lone byte 0x9B; a backslash would make "\t"
+    // ambiguous. A name in Japanese stays as it is.
+    const std::string names[] = {"a\tb.gif",
+                                 "c\nd.gif",
+                                 "e\rf.gif",
+                                 "\x1B[31mred.gif",
+                                 "g\\t.gif",
+                                 "h\xC2\x9B"
+                                 "2J.gif",
+                                 "i\x9B.gif",
+                                 "写真.gif"};
+    for (const std::string& name : names) {
+        dir.write("photos/" + name, "x");
+        setTime(dir.file("photos/" + name), 1118571072); // 2005/06/12 10:11:12 UTC
+    }
+    const auto result = runProcess(
+        kCli, {"list", "--ini", dir.file("v.ini"), "--set", "ImageMode=4", dir.file("photos")},
+        {{"TZ", "UTC"}});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out.find('\x1B'), std::string::npos);
+    // Rows in the listing's order: letters compared as capitals, ESC first.
+    const std::string rest = "\t0 KB\t2005/06/12 10:11:12\t4\n";
+    std::string expected;
+    for (const char* shown : {"\\x1B[31mred.gif", "a\\tb.gif", "c\\nd.gif", "e\\rf.gif",
+                              "g\\\\t.gif", "h\\xC2\\x9B2J.gif", "i\\x9B.gif", "写真.gif"}) {
+        expected += "[x]\t" + std::string(shown) + rest;
+    }
+    EXPECT_EQ(result.out, expected + "（総数 ： 8　選択数 : 8）\n");
+}
+
 TEST(VistrelCliInfo, PrintsTheResolutionAndColourTexts) {
     TempDir dir;
     writeTwoColourPng(dir.file("two.png"));
