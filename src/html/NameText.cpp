@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "text/Utf8.h"
+
 namespace vistrel {
 namespace {
 
@@ -14,17 +16,32 @@ std::string percentEscape(unsigned char c) {
     return text;
 }
 
+// Characters that end the attribute or change what the URL means. Browsers read a backslash as
+// "/", so a name holding one would point into a folder that does not exist.
+bool escapedInUrl(char c) {
+    return c == '%' || c == '"' || c == '#' || c == '?' || c == '&' || c == '\\' ||
+           static_cast<unsigned char>(c) < 0x20;
+}
+
 } // namespace
 
 std::string urlSegment(std::string_view name) {
     std::string url;
     url.reserve(name.size());
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '%' || c == '"' || c == '#' || c == '?' || c == '&' || byte < 0x20) {
-            url += percentEscape(byte);
+    for (std::size_t pos = 0; pos < name.size();) {
+        const detail::Utf8Char next = detail::decodeUtf8(name, pos);
+        const std::string_view piece = name.substr(pos, next.length);
+        pos += next.length;
+        // Bytes that are not UTF-8 would reach the page as U+FFFD and name no file; as %XX
+        // the browser asks for the very bytes the file's name holds.
+        if (!next.valid) {
+            for (const char c : piece) {
+                url += percentEscape(static_cast<unsigned char>(c));
+            }
+        } else if (piece.size() == 1 && escapedInUrl(piece.front())) {
+            url += percentEscape(static_cast<unsigned char>(piece.front()));
         } else {
-            url += c;
+            url += piece;
         }
     }
     return url;

@@ -10,8 +10,9 @@ namespace vistrel {
 // must not end the attribute or change the meaning of the URL, and written as text it must not
 // become markup. Names without the characters below are written exactly as they are.
 
-// A name (or one path segment) as part of a relative URL: "%" "\"" "#" "?" "&" and control
-// characters are written as %XX escapes.
+// A name (or one path segment) as part of a relative URL: "%" "\"" "#" "?" "&" "\\" and control
+// characters are written as %XX escapes, and so is each byte of a piece that is not UTF-8 (the
+// name's own bytes, so the link reaches the file that holds them).
 std::string urlSegment(std::string_view name);
 
 // The first segment of a relative URL: urlSegment, and "./" in front when the segment holds a

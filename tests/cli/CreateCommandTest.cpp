@@ -189,6 +189,35 @@ TEST(VistrelCliCreate, ArrangesTheListAndLoadsComments) {
     EXPECT_NE(page.find("\tcase 0:\r\n\t\tmsg.firstChild.nodeValue=\"最初\";"), std::string::npos);
 }
 
+TEST(VistrelCliCreate, LinksNamesWithBackslashesAndBytesThatAreNoUtf8ByTheirOwnBytes) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("src"));
+    // A backslash, which browsers read as "/", and a Latin-1 name, which is no UTF-8.
+    writePng(dir.file("src/a\\b.png"), 40, 30);
+    writePng(dir.file("src/caf\xE9.png"), 40, 30);
+    const auto result =
+        runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", dir.file("src"),
+                          "--output", dir.file("site"), "--yes", "--quiet"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+
+    // The files keep the names' bytes; the links are those bytes as %XX escapes.
+    for (const char* name : {"a\\b.html", "caf\xE9.html", "image/a\\b.png", "image/caf\xE9.png",
+                             "image/a\\b_thumb.png", "image/caf\xE9_thumb.png"}) {
+        EXPECT_TRUE(exists(dir.file(std::string("site/") + name))) << name;
+    }
+    const std::string index = dir.read("site/catalog.html");
+    for (const char* link : {"<A HREF=\"a%5Cb.html\"><IMG SRC=\"image/a%5Cb_thumb.png\"",
+                             "<A HREF=\"caf%E9.html\"><IMG SRC=\"image/caf%E9_thumb.png\""}) {
+        EXPECT_NE(index.find(link), std::string::npos) << link << "\n" << index;
+    }
+    const std::string first = dir.read("site/a\\b.html");
+    EXPECT_NE(first.find("<IMG SRC=\"image/a%5Cb.png\""), std::string::npos) << first;
+    EXPECT_NE(first.find("<A HREF=\"caf%E9.html\">"), std::string::npos) << first;
+    const std::string second = dir.read("site/caf\xE9.html");
+    EXPECT_NE(second.find("<IMG SRC=\"image/caf%E9.png\""), std::string::npos) << second;
+    EXPECT_NE(second.find("<A HREF=\"a%5Cb.html\">"), std::string::npos) << second;
+}
+
 TEST(VistrelCliCreate, RefusesASubFolderThatLeavesTheOutputFolder) {
     TempDir dir;
     const std::string source = makeSource(dir, 1);

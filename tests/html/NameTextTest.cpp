@@ -16,6 +16,26 @@ TEST(AFileNameInAUrl, IsWrittenAsItIsUnlessItHoldsCharactersThatBreakTheUrl) {
     EXPECT_EQ(urlSegment("tab\there\x1f.jpg"), "tab%09here%1F.jpg");
 }
 
+TEST(AFileNameInAUrl, HasBackslashesEscapedSinceBrowsersReadThemAsSlashes) {
+    EXPECT_EQ(urlSegment("a\\b.jpg"), "a%5Cb.jpg");
+    EXPECT_EQ(urlStart("\\\\host\\share.jpg"), "%5C%5Chost%5Cshare.jpg");
+    // The trail byte 0x5C of a Shift_JIS character never reaches here: names are UTF-8.
+    EXPECT_EQ(urlSegment("表.jpg"), "表.jpg");
+}
+
+TEST(AFileNameInAUrl, HasTheBytesOfPiecesThatAreNoUtf8AsPercentEscapesOfThoseBytes) {
+    // Latin-1 "café", a lone continuation byte, a truncated three-byte sequence before a good
+    // character, an overlong "/" and a surrogate: each byte as it is in the name.
+    EXPECT_EQ(urlSegment("caf\xE9.jpg"), "caf%E9.jpg");
+    EXPECT_EQ(urlSegment("\x80x.jpg"), "%80x.jpg");
+    EXPECT_EQ(urlSegment("\xE5\x86写.jpg"), "%E5%86写.jpg");
+    EXPECT_EQ(urlSegment("\xC0\xAF.jpg"), "%C0%AF.jpg");
+    EXPECT_EQ(urlSegment("\xED\xA0\x80.jpg"), "%ED%A0%80.jpg");
+    EXPECT_EQ(urlStart("\xFF:\xFE.jpg"), "./%FF:%FE.jpg");
+    // Well-formed characters next to them are unchanged, escapes of other characters too.
+    EXPECT_EQ(urlSegment("\xFF&写真 #.jpg"), "%FF%26写真 %23.jpg");
+}
+
 TEST(AFileNameInAUrl, NeverStartsWithASchemeAndKeepsLaterColons) {
     EXPECT_EQ(urlStart("javascript:alert(1).jpg"), "./javascript:alert(1).jpg");
     EXPECT_EQ(urlStart("img:x/a.jpg"), "./img:x/a.jpg");
