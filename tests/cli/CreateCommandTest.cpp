@@ -197,7 +197,7 @@ TEST(VistrelCliCreate, LinksNamesWithBackslashesAndBytesThatAreNoUtf8ByTheirOwnB
     writePng(dir.file("src/caf\xE9.png"), 40, 30);
     const auto result =
         runProcess(kCli, {"create", "--ini", dir.file("v.ini"), "--source", dir.file("src"),
-                          "--output", dir.file("site"), "--yes", "--quiet"});
+                          "--output", dir.file("site"), "--set", "NavPos=1", "--yes", "--quiet"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
 
     // The files keep the names' bytes; the links are those bytes as %XX escapes.
