@@ -13,7 +13,7 @@ int CollectSelectedImages(const ImageList& list, const Settings& settings, Promp
                           ProgressSink& progress, CancelFlag& cancel,
                           std::vector<ImageEntry>& entries, ImagePass& pass) {
     entries.clear();
-    EntryBuilder builder(settings);
+    EntryBuilder builder(settings, list);
     for (int index = 0; index < list.rowCount(); ++index) {
         if (cancel.testAndClear()) {
             return 0;

@@ -4,6 +4,7 @@
 #include "catalogue/ImageKind.h"
 #include "catalogue/LoadFailure.h"
 #include "imaging/ImageLibrary.h"
+#include "platform/PathText.h"
 
 namespace vistrel {
 namespace {
@@ -30,18 +31,18 @@ int CurrentImage::LoadSourceImage(const std::string& path, bool noPreview, Promp
     release();
     m_image = decodeByKind(path);
     if (!m_image) {
-        showLoadFailure(LoadFailure::NoImageHandle, prompter);
+        showLoadFailure(LoadFailure::NoImageHandle, fileNamePart(path), prompter);
         return 0;
     }
     m_header = GetImageHeader(m_image.get());
     if (!m_header) {
         release();
-        showLoadFailure(LoadFailure::NoImageData, prompter);
+        showLoadFailure(LoadFailure::NoImageData, fileNamePart(path), prompter);
         return 0;
     }
     if (CheckImage(m_image.get()) == 0) {
         release();
-        showLoadFailure(LoadFailure::NoImageHeader, prompter);
+        showLoadFailure(LoadFailure::NoImageHeader, fileNamePart(path), prompter);
         return 0;
     }
     if (!noPreview && m_previewRequest) {

@@ -17,6 +17,10 @@ struct ImageEntry {
     std::string sourcePath;    // ImagePath + the row's name as listed
     std::string thumbPath;     // output image folder + thumbFileName
     std::string thumbFileName; // the thumbnail's file name without folder
+    // No thumbnail file was made for it (a side of 0 pixels, or the write failed): the pages
+    // show the image itself in its place, so they never point at a file that is not there.
+    bool thumbMissing = false;
+    std::string thumbFailure; // the system's reason when the thumbnail could not be written
 };
 
 } // namespace vistrel

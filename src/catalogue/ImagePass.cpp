@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -17,7 +18,10 @@
 
 #include "catalogue/LoadFailure.h"
 #include "platform/CancelFlag.h"
+#include "platform/ErrorText.h"
+#include "platform/PathText.h"
 #include "platform/ProgressSink.h"
+#include "platform/WorkNames.h"
 
 namespace vistrel {
 namespace {
@@ -30,13 +34,16 @@ constexpr auto kPumpInterval = std::chrono::milliseconds(50);
 
 struct Outcome {
     bool done = false;
-    std::optional<ImageHeader> header;
+    ShrinkOnLoadResult result;
 };
 
-// The private folder the workers write thumbnails into, made beside the thumbnails; empty
-// when the pass writes none, or no folder could be made there, and then each thumbnail is
-// written straight to its own path.
-std::string makeStagingFolder(const std::vector<ImageEntry>& entries, bool thumbnails) {
+// The private folder the workers write thumbnails into, made beside the thumbnails.
+struct StagingFolder {
+    std::string path; // empty when the pass writes no thumbnails or the folder was refused
+    int error = 0;    // why the folder could not be made
+};
+
+StagingFolder makeStagingFolder(const std::vector<ImageEntry>& entries, bool thumbnails) {
     if (!thumbnails || entries.empty()) {
         return {};
     }
@@ -44,8 +51,11 @@ std::string makeStagingFolder(const std::vector<ImageEntry>& entries, bool thumb
     if (folder.empty()) {
         folder = ".";
     }
-    std::string staging = (folder / ".vistrel-thumbs-XXXXXX").string();
-    return ::mkdtemp(staging.data()) != nullptr ? staging : std::string();
+    std::string staging = (folder / kThumbnailWorkFolder).string();
+    if (::mkdtemp(staging.data()) == nullptr) {
+        return {{}, errno};
+    }
+    return {staging, 0};
 }
 
 // The state the calling thread shares with the workers during one pass. Workers take entries
@@ -81,7 +91,7 @@ public:
     }
 
     // Waits for entry index, pumping progress; nullopt once the pass is stopped or cancelled.
-    std::optional<std::optional<ImageHeader>> take(std::size_t index, ProgressSink& progress) {
+    std::optional<ShrinkOnLoadResult> take(std::size_t index, ProgressSink& progress) {
         std::unique_lock lock(m_mutex);
         for (;;) {
             if (m_stopped || m_cancel.isRequested()) {
@@ -89,7 +99,7 @@ public:
                 return std::nullopt;
             }
             if (m_outcomes[index].done) {
-                return std::move(m_outcomes[index].header);
+                return std::move(m_outcomes[index].result);
             }
             m_finished.wait_for(lock, kPumpInterval);
             lock.unlock();
@@ -98,12 +108,20 @@ public:
         }
     }
 
-    // Moves the thumbnail of a taken entry from the private folder into place. One that was
-    // not written (the image did not load, or the disk refused it) leaves nothing to move.
-    void placeThumbnail(std::size_t index) const {
-        if (!m_staging.empty()) {
-            std::rename(stagedPath(index).c_str(), m_entries[index].thumbPath.c_str());
+    // Moves the thumbnail of a taken entry from the private folder into place, and says in
+    // entry whether it is there and, when it was due but is not, why.
+    void placeThumbnail(std::size_t index, const ShrinkOnLoadResult& result,
+                        ImageEntry& entry) const {
+        int error = result.thumbnailError;
+        if (result.thumbnailWritten &&
+            std::rename(stagedPath(index).c_str(), entry.thumbPath.c_str()) != 0) {
+            error = errno;
         }
+        if (m_task.thumbnails && result.header && m_staging.path.empty()) {
+            error = m_staging.error;
+        }
+        entry.thumbMissing = !result.thumbnailWritten || error != 0;
+        entry.thumbFailure = error != 0 ? errorText(error) : std::string();
     }
 
     // Ends the pass for the workers: none starts another image.
@@ -114,16 +132,15 @@ public:
 
     // Removes the private folder with every thumbnail no entry took; only once no worker runs.
     void removeStaging() const {
-        if (!m_staging.empty()) {
+        if (!m_staging.path.empty()) {
             std::error_code ignored;
-            fs::remove_all(m_staging, ignored);
+            fs::remove_all(m_staging.path, ignored);
         }
     }
 
 private:
     std::string stagedPath(std::size_t index) const {
-        return m_staging.empty() ? m_entries[index].thumbPath
-                                 : m_staging + "/" + std::to_string(index);
+        return m_staging.path + "/" + std::to_string(index);
     }
 
     std::optional<std::size_t> nextToStart() {
@@ -138,18 +155,22 @@ private:
         return m_next++;
     }
 
-    std::optional<ImageHeader> process(std::size_t index) const {
+    // Without its private folder the pass makes no thumbnail at all: one written straight to
+    // its place could outlive a run that never took its entry.
+    ShrinkOnLoadResult process(std::size_t index) const {
+        ShrinkOnLoadTask task = m_task;
+        task.thumbnails = task.thumbnails && !m_staging.path.empty();
         try {
-            return shrinkOnLoad(m_entries[index].sourcePath, stagedPath(index), m_task);
+            return shrinkOnLoad(m_entries[index].sourcePath, stagedPath(index), task);
         } catch (const std::bad_alloc&) {
-            return std::nullopt;
+            return {};
         }
     }
 
-    void finish(std::size_t index, std::optional<ImageHeader> header) {
+    void finish(std::size_t index, ShrinkOnLoadResult result) {
         {
             std::lock_guard lock(m_mutex);
-            m_outcomes[index] = {true, std::move(header)};
+            m_outcomes[index] = {true, std::move(result)};
         }
         m_finished.notify_all();
     }
@@ -163,7 +184,7 @@ private:
     const std::vector<ImageEntry> m_entries;
     const ShrinkOnLoadTask m_task;
     const CancelFlag& m_cancel;
-    const std::string m_staging;
+    const StagingFolder m_staging;
     std::mutex m_mutex;
     std::condition_variable m_finished;
     std::vector<Outcome> m_outcomes;
@@ -234,16 +255,17 @@ bool ImagePass::run(std::vector<ImageEntry>& entries, Prompter& prompter, Progre
         if (running->runsInline()) {
             queue.workInline(i);
         }
-        const auto header = queue.take(i, progress);
-        if (!header) {
+        const auto result = queue.take(i, progress);
+        if (!result) {
             return false;
         }
-        queue.placeThumbnail(i);
-        if (*header) {
-            entries[i].width = (*header)->width;
-            entries[i].height = (*header)->height;
+        queue.placeThumbnail(i, *result, entries[i]);
+        if (result->header) {
+            entries[i].width = result->header->width;
+            entries[i].height = result->header->height;
         } else {
-            showLoadFailure(LoadFailure::NoImageHandle, prompter);
+            showLoadFailure(LoadFailure::NoImageHandle, fileNamePart(entries[i].sourcePath),
+                            prompter);
         }
         // The thumbnails are made here now, so this is where the user sees the run advance.
         progress.setProgress(static_cast<int>(i + 1), static_cast<int>(entries.size()));

@@ -29,8 +29,8 @@ std::string_view textOf(LoadFailure failure) {
 
 } // namespace
 
-void showLoadFailure(LoadFailure failure, Prompter& prompter) {
-    prompter.message(kErrorCaption, textOf(failure), PromptIcon::Stop);
+void showLoadFailure(LoadFailure failure, std::string_view fileName, Prompter& prompter) {
+    prompter.messageAbout(kErrorCaption, textOf(failure), PromptIcon::Stop, fileName);
 }
 
 } // namespace vistrel

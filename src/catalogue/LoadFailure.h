@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string_view>
+
 namespace vistrel {
 
 class Prompter;
@@ -12,7 +14,7 @@ enum class LoadFailure {
     NoImageHeader, // decoded, but the image failed the library's check
 };
 
-// Shows the message of failure ("エラー", stop icon).
-void showLoadFailure(LoadFailure failure, Prompter& prompter);
+// Shows the message of failure ("エラー", stop icon) about the file fileName (no folder).
+void showLoadFailure(LoadFailure failure, std::string_view fileName, Prompter& prompter);
 
 } // namespace vistrel

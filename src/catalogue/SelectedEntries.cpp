@@ -2,6 +2,7 @@
 #include "catalogue/SelectedEntries.h"
 
 #include <string>
+#include <unordered_set>
 
 #include "app/Settings.h"
 #include "catalogue/ImageKind.h"
@@ -16,8 +17,23 @@ constexpr std::int32_t kThumbnailKindStep = 2;
 
 } // namespace
 
-EntryBuilder::EntryBuilder(const Settings& settings)
-    : m_settings(settings), m_namer(settings),
+namespace {
+
+std::unordered_set<std::string> mainImageNames(const ImageList& list, const Settings& settings) {
+    std::unordered_set<std::string> names;
+    for (int index = 0; index < list.rowCount(); ++index) {
+        const ImageRow& row = list.row(index);
+        if (row.checked && ClassifyImageName(row.name) != ImageKind::None) {
+            names.insert(applyImageCase(row.name, settings.ImageCase));
+        }
+    }
+    return names;
+}
+
+} // namespace
+
+EntryBuilder::EntryBuilder(const Settings& settings, const ImageList& list)
+    : m_settings(settings), m_namer(settings, mainImageNames(list, settings)),
       m_thumbnailKind(kThumbnailKindStep * settings.ThumbType) {}
 
 void EntryBuilder::add(int index, const ImageRow& row, std::vector<ImageEntry>& entries) {
@@ -40,7 +56,7 @@ void EntryBuilder::add(int index, const ImageRow& row, std::vector<ImageEntry>& 
 
 std::vector<ImageEntry> entriesAfterCopy(const ImageList& list, const Settings& settings) {
     std::vector<ImageEntry> entries;
-    EntryBuilder builder(settings);
+    EntryBuilder builder(settings, list);
     for (int index = 0; index < list.rowCount(); ++index) {
         const ImageRow& row = list.row(index);
         if (ClassifyImageName(row.name) != ImageKind::None) {

@@ -15,10 +15,10 @@ struct Settings;
 
 // Makes the entries of a create run row by row, in row order: the name in the case of
 // ImageCase, the source path, and the thumbnail name of ThumbnailNamer (kind 2 x ThumbType,
-// suffix AddString).
+// suffix AddString), which keeps clear of the names the main images of list's checked rows get.
 class EntryBuilder {
 public:
-    explicit EntryBuilder(const Settings& settings);
+    EntryBuilder(const Settings& settings, const ImageList& list);
 
     // Adds the entry of row index when the row is published: checked, and its file
     // ImagePath + name still exists. The rows date from the last scan; a file deleted since

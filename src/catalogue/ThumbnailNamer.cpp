@@ -31,8 +31,10 @@ std::string_view extensionOf(std::int32_t kind) {
 
 } // namespace
 
-ThumbnailNamer::ThumbnailNamer(const Settings& settings)
-    : m_folder(outputImageFolder(settings)), m_imageCase(settings.ImageCase) {}
+ThumbnailNamer::ThumbnailNamer(const Settings& settings,
+                               std::unordered_set<std::string> mainImageNames)
+    : m_folder(outputImageFolder(settings)), m_imageCase(settings.ImageCase),
+      m_mainImageNames(std::move(mainImageNames)) {}
 
 ThumbnailName ThumbnailNamer::MakeThumbnailName(std::int32_t i, const std::string& fileName,
                                                 std::int32_t kind, std::string_view suffix) {
@@ -47,7 +49,9 @@ ThumbnailName ThumbnailNamer::MakeThumbnailName(std::int32_t i, const std::strin
 
     // Two sources that differ only after their last dot (photo.jpg, photo.png) would otherwise
     // write the same thumbnail; the entry's own index keeps them apart.
-    const bool taken = !m_keys.insert(std::move(key)).second;
+    const bool seen = !m_keys.insert(std::move(key)).second;
+    // A thumbnail under a main image's name would replace that image's copy.
+    const bool taken = seen || m_mainImageNames.contains(stem + caseSuffix + extension);
     ThumbnailName name;
     name.fileName = stem + (taken ? std::to_string(i) : std::string()) + caseSuffix + extension;
     name.path = m_folder + name.fileName;

@@ -24,7 +24,10 @@ struct ThumbnailName {
 class ThumbnailNamer {
 public:
     // Takes ImageCase and the output image folder from settings as they are now.
-    explicit ThumbnailNamer(const Settings& settings);
+    // mainImageNames are the file names the run's main images get in the output image folder;
+    // a thumbnail never takes one of them.
+    explicit ThumbnailNamer(const Settings& settings,
+                            std::unordered_set<std::string> mainImageNames = {});
 
     // The thumbnail of entry i (call once per entry, i = 0, 1, 2 ...), whose file name
     // fileName is already in the case of ImageCase. kind chooses the extension: 0 ".png",
@@ -33,9 +36,10 @@ public:
     //
     // The stem is fileName before its last "." (empty without a "."); the name is stem +
     // suffix + extension. When an earlier entry had the same fileName up to and including its
-    // last "." (bytes compared, so case counts), i in decimal goes before the suffix:
-    // photo.jpg, photo.png give photo_thumb.png, photo1_thumb.png. The path is the output
-    // image folder + the name.
+    // last "." (bytes compared, so case counts), or when the name is one of the main image
+    // names, i in decimal goes before the suffix: photo.jpg, photo.png give photo_thumb.png,
+    // photo1_thumb.png, and a.jpg beside a main image a_thumb.jpg gets a0_thumb.jpg (ThumbType
+    // 1). The path is the output image folder + the name.
     ThumbnailName MakeThumbnailName(std::int32_t i, const std::string& fileName, std::int32_t kind,
                                     std::string_view suffix);
 
@@ -43,6 +47,7 @@ private:
     std::string m_folder;
     std::int32_t m_imageCase = 0;
     std::unordered_set<std::string> m_keys;
+    std::unordered_set<std::string> m_mainImageNames;
 };
 
 } // namespace vistrel

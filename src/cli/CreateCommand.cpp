@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CreateCommand.h"
 
+#include <array>
 #include <csignal>
 #include <fstream>
 #include <memory>
@@ -45,19 +46,29 @@ struct CreateOptions {
 };
 
 // Questions are answered as the options say, except the completion question, which opens the
-// browser only when --view asked for it.
+// browser only when --view asked for it. With --quiet a question that the options answer is
+// not printed: what remains are the messages, each of which tells of a stop, a failure or a
+// file left out.
 class CreatePrompter final : public Prompter {
 public:
-    CreatePrompter(ConsolePrompter::Policy policy, std::FILE* err, bool view)
+    CreatePrompter(ConsolePrompter::Policy policy, std::FILE* err, bool view, bool quiet)
         : m_console(policy, err), m_quietYes(ConsolePrompter::Policy::AnswerYes, err),
-          m_quietNo(ConsolePrompter::Policy::AnswerNo, err), m_view(view) {}
+          m_quietNo(ConsolePrompter::Policy::AnswerNo, err), m_policy(policy), m_view(view),
+          m_quiet(quiet) {}
 
     void message(std::string_view caption, std::string_view text, PromptIcon icon) override {
         m_console.message(caption, text, icon);
     }
+    void messageAbout(std::string_view caption, std::string_view text, PromptIcon icon,
+                      std::string_view fileName) override {
+        m_console.messageAbout(caption, text, icon, fileName);
+    }
     bool ask(std::string_view caption, std::string_view text, PromptIcon icon) override {
         if (caption == kCompletionCaption) {
-            return (m_view ? m_quietYes : m_quietNo).ask(caption, text, icon);
+            return m_quiet ? m_view : (m_view ? m_quietYes : m_quietNo).ask(caption, text, icon);
+        }
+        if (m_quiet && m_policy != ConsolePrompter::Policy::AskTerminal) {
+            return m_policy == ConsolePrompter::Policy::AnswerYes;
         }
         return m_console.ask(caption, text, icon);
     }
@@ -66,14 +77,22 @@ private:
     ConsolePrompter m_console;
     ConsolePrompter m_quietYes;
     ConsolePrompter m_quietNo;
+    ConsolePrompter::Policy m_policy;
     bool m_view;
+    bool m_quiet;
 };
 
 CancelFlag* g_cancel = nullptr;
+volatile std::sig_atomic_t g_interrupted = 0;
 
-// The first Ctrl-C asks the run to stop where it looks at the flag; the handler is then reset,
-// so a second Ctrl-C ends the process.
+// The signals that end a run as Ctrl-C does: a terminal closed under it, or a system going down,
+// must also leave no work folder behind.
+constexpr std::array kStopSignals = {SIGINT, SIGTERM, SIGHUP};
+
+// The first signal asks the run to stop where it looks at the flag; the handler is then reset,
+// so a second one ends the process.
 void onInterrupt(int) {
+    g_interrupted = 1;
     if (g_cancel != nullptr) {
         g_cancel->request();
     }
@@ -81,11 +100,21 @@ void onInterrupt(int) {
 
 void installInterruptHandler(CancelFlag& cancel) {
     g_cancel = &cancel;
+    g_interrupted = 0;
     struct sigaction action {};
     action.sa_handler = onInterrupt;
     action.sa_flags = static_cast<int>(SA_RESETHAND);
     sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (const int signal : kStopSignals) {
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+void removeInterruptHandler() {
+    for (const int signal : kStopSignals) {
+        std::signal(signal, SIG_DFL);
+    }
+    g_cancel = nullptr;
 }
 
 int parse(std::span<const std::string> arguments, const Streams& streams, CreateOptions& o) {
@@ -200,7 +229,7 @@ int runCreateCommand(std::span<const std::string> arguments, const Streams& stre
     if (const int code = parse(arguments, streams, options); code != kExitDone) {
         return code;
     }
-    CreatePrompter prompter(answerPolicy(options), streams.err, options.view);
+    CreatePrompter prompter(answerPolicy(options), streams.err, options.view, options.quiet);
     auto application = startApplication(options.startup, prompter);
     if (!application) {
         return kExitStopped;
@@ -231,8 +260,10 @@ int runCreateCommand(std::span<const std::string> arguments, const Streams& stre
         settings, panel, currentImage, prompter, showBar ? static_cast<ProgressSink&>(bar) : silent,
         cancel};
     const int written = RunCreate(context);
-    std::signal(SIGINT, SIG_DFL);
-    g_cancel = nullptr;
+    removeInterruptHandler();
+    if (written != 1 && g_interrupted != 0) {
+        std::fprintf(streams.err, "vistrel-cli create: cancelled; the files written so far stay\n");
+    }
 
     if (options.save && !application->save(prompter)) {
         return kExitStopped;

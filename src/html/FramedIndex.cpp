@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "html/FramedIndex.h"
 
+#include <cinttypes>
+
 #include "app/Settings.h"
 #include "catalogue/ImageList.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
 #include "html/PageBlocks.h"
+#include "html/PageFile.h"
 #include "html/PageHead.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
@@ -54,13 +57,13 @@ void writeMenuEntry(PageRun& run, PageStream& page, const PageNames& names, cons
     page.print("<TR>\n");
     page.print(s.Filter == kFilterDropShadow ? "<TD CLASS=\"filterDropShadow\">\n" : "<TD>\n");
     if (s.SubFolder.empty()) {
-        page.print("    <A HREF=\"%s\"><IMG SRC=\"%s\" BORDER=0 WIDTH=\"%d\" HEIGHT=\"%d\" "
-                   "ALT=\"%s\"></A>\n",
+        page.print("    <A HREF=\"%s\"><IMG SRC=\"%s\" BORDER=0 WIDTH=\"%" PRId64
+                   "\" HEIGHT=\"%" PRId64 "\" ALT=\"%s\"></A>\n",
                    cell.link.c_str(), cell.picture.c_str(), cell.size.width, cell.size.height,
                    cell.alt.c_str());
     } else {
-        page.print("    <A HREF=\"%s\"><IMG SRC=\"%s/%s\" BORDER=0 WIDTH=\"%d\" HEIGHT=\"%d\" "
-                   "ALT=\"%s\"></A>\n",
+        page.print("    <A HREF=\"%s\"><IMG SRC=\"%s/%s\" BORDER=0 WIDTH=\"%" PRId64
+                   "\" HEIGHT=\"%" PRId64 "\" ALT=\"%s\"></A>\n",
                    cell.link.c_str(), urlStart(s.SubFolder).c_str(), cell.picture.c_str(),
                    cell.size.width, cell.size.height, cell.alt.c_str());
     }
@@ -121,17 +124,15 @@ int WriteFramedIndex(PageRun& run) {
         return 0;
     }
     const PageNames names(entries, s);
-    if (auto page = PageStream::open(frameSetPath)) {
-        writeFrameSet(*page, run, firstContent(run, names, entries.size()));
-        page->close();
+    PageFile frameSet(frameSetPath);
+    writeFrameSet(frameSet.stream(), run, firstContent(run, names, entries.size()));
+    finishPage(run, frameSet);
+    PageFile menu(s.HTMLPath + menuPageName(s));
+    if (!writeMenu(run, menu.stream(), names, entries)) {
+        run.progress.close();
+        return 0;
     }
-    if (auto menu = PageStream::open(s.HTMLPath + menuPageName(s))) {
-        if (!writeMenu(run, *menu, names, entries)) {
-            run.progress.close();
-            return 0;
-        }
-        menu->close();
-    }
+    finishPage(run, menu);
     if (s.MakePage == 1 && WriteMainPages(run, entries, names, 1) == 0) {
         run.progress.close();
         return 0;

@@ -2,12 +2,15 @@
 #include "html/IndexPage.h"
 
 #include <algorithm>
+#include <cinttypes>
+#include <cstdint>
 
 #include "app/Settings.h"
 #include "catalogue/ImageList.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
 #include "html/PageBlocks.h"
+#include "html/PageFile.h"
 #include "html/PageHead.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
@@ -23,8 +26,10 @@ namespace {
 constexpr int kFilterDropShadow = 2;
 constexpr int kOtherSize = 5;
 
-int cellWidth(const Settings& s) {
-    return s.Thumbres == kOtherSize ? s.ThumSize + 30 : 20 * s.Thumbres + 60;
+// In 64 bits, so that no value a settings file holds can overflow.
+std::int64_t cellWidth(const Settings& s) {
+    return s.Thumbres == kOtherSize ? std::int64_t{s.ThumSize} + 30
+                                    : 20 * std::int64_t{s.Thumbres} + 60;
 }
 
 bool showsComment(const Settings& s, const std::string& comment) {
@@ -32,26 +37,26 @@ bool showsComment(const Settings& s, const std::string& comment) {
 }
 
 void writeLinkedThumbnail(PageStream& page, const Settings& s, const ThumbnailCell& cell) {
-    const int w = cell.size.width;
-    const int h = cell.size.height;
+    const std::int64_t w = cell.size.width;
+    const std::int64_t h = cell.size.height;
     const char* link = cell.link.c_str();
     const char* alt = cell.alt.c_str();
     const char* picture = cell.picture.c_str();
     if (s.Window != 0 && s.SubFolder.empty()) {
-        page.print("          <A HREF=\"%s\" TARGET=\"_blank\"><IMG SRC=\"%s\" WIDTH=\"%d\" "
-                   "HEIGHT=\"%d\" ALT=\"%s\" BORDER=\"0\"></A>\n",
+        page.print("          <A HREF=\"%s\" TARGET=\"_blank\"><IMG SRC=\"%s\" WIDTH=\"%" PRId64
+                   "\" HEIGHT=\"%" PRId64 "\" ALT=\"%s\" BORDER=\"0\"></A>\n",
                    link, picture, w, h, alt);
     } else if (s.Window != 0) {
-        page.print("          <A HREF=\"%s\" TARGET=\"_blank\"><IMG SRC=\"%s/%s\" WIDTH=\"%d\" "
-                   "HEIGHT=\"%d\" ALT=\"%s\" BORDER=\"0\"></A>\n",
+        page.print("          <A HREF=\"%s\" TARGET=\"_blank\"><IMG SRC=\"%s/%s\" WIDTH=\"%" PRId64
+                   "\" HEIGHT=\"%" PRId64 "\" ALT=\"%s\" BORDER=\"0\"></A>\n",
                    link, urlStart(s.SubFolder).c_str(), picture, w, h, alt);
     } else if (s.SubFolder.empty()) {
-        page.print("          <A HREF=\"%s\"><IMG SRC=\"%s\" WIDTH=\"%d\" HEIGHT=\"%d\" "
-                   "ALT=\"%s\" BORDER=\"0\"></A>\n",
+        page.print("          <A HREF=\"%s\"><IMG SRC=\"%s\" WIDTH=\"%" PRId64
+                   "\" HEIGHT=\"%" PRId64 "\" ALT=\"%s\" BORDER=\"0\"></A>\n",
                    link, picture, w, h, alt);
     } else {
-        page.print("          <A HREF=\"%s\"><IMG SRC=\"%s/%s\" WIDTH=\"%d\" HEIGHT=\"%d\" "
-                   "ALT=\"%s\" BORDER=\"0\"></A>\n",
+        page.print("          <A HREF=\"%s\"><IMG SRC=\"%s/%s\" WIDTH=\"%" PRId64
+                   "\" HEIGHT=\"%" PRId64 "\" ALT=\"%s\" BORDER=\"0\"></A>\n",
                    link, urlStart(s.SubFolder).c_str(), picture, w, h, alt);
     }
 }
@@ -97,15 +102,16 @@ void writeCell(PageRun& run, PageStream& page, const PageNames& names,
     } else {
         cell.size = {thumbnailBox(s), thumbnailBox(s)};
     }
-    page.print("  <TD WIDTH=\"%d\">\n", cellWidth(s));
+    page.print("  <TD WIDTH=\"%" PRId64 "\">\n", cellWidth(s));
     page.print("    <TABLE ALIGN=\"CENTER\" CELLPADDING=\"4\" CELLSPACING=\"1\">\n");
     page.print("      <TR>\n");
     if (s.Filter == kFilterDropShadow) {
-        page.print("        <TD CLASS=\"filterDropShadow\" HEIGHT=\"%d\" WIDTH= \"%d\" "
-                   "ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\n",
+        page.print("        <TD CLASS=\"filterDropShadow\" HEIGHT=\"%" PRId64 "\" WIDTH= \"%" PRId64
+                   "\" ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\n",
                    cellWidth(s), cell.size.width + 12);
     } else {
-        page.print("        <TD HEIGHT=\"%d\" WIDTH= \"%d\" ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\n",
+        page.print("        <TD HEIGHT=\"%" PRId64 "\" WIDTH= \"%" PRId64
+                   "\" ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\n",
                    cellWidth(s), cell.size.width + 12);
     }
     if (entry == nullptr) {
@@ -160,8 +166,9 @@ bool writeGrid(PageRun& run, PageStream& page, const PageNames& names,
         for (int column = 0; column < perRow; ++column) {
             const int index = row * perRow + column;
             run.progress.pump();
-            run.progress.setProgress(index, rows * perRow);
             writeCell(run, page, names, entries, static_cast<std::size_t>(index));
+            // Counted once the cell is written, so the last cell fills the bar.
+            run.progress.setProgress(index + 1, rows * perRow);
         }
         page.print("</TR>\n");
     }
@@ -178,15 +185,14 @@ int WriteIndexPage(PageRun& run) {
         return 0;
     }
     const PageNames names(entries, s);
-    if (auto page = PageStream::open(indexPath)) {
-        writeIndexStart(*page, s);
-        if (!writeGrid(run, *page, names, entries)) {
-            run.progress.close();
-            return 0;
-        }
-        writeIndexEnd(*page, s);
-        page->close();
+    PageFile page(indexPath);
+    writeIndexStart(page.stream(), s);
+    if (!writeGrid(run, page.stream(), names, entries)) {
+        run.progress.close();
+        return 0;
     }
+    writeIndexEnd(page.stream(), s);
+    finishPage(run, page);
     if (s.MakePage == 1 && WriteMainPages(run, entries, names, 1) == 0) {
         run.progress.close();
         return 0;

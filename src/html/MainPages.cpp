@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "html/MainPages.h"
 
+#include <cinttypes>
+#include <cstdint>
 #include <optional>
 
 #include "app/Settings.h"
@@ -10,9 +12,11 @@
 #include "exif/ExifRows.h"
 #include "html/NameText.h"
 #include "html/PageBlocks.h"
+#include "html/PageFile.h"
 #include "html/PageHead.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
+#include "html/WriterStart.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "text/PageStream.h"
@@ -25,10 +29,11 @@ constexpr std::uint16_t kExifItemBits = 0x0FFF;
 // How the image element gives the display size.
 enum class SizeForm { Plain, PercentWidth, PercentBoth, Pixels };
 
+// Sides in 64 bits: Resx times the ratio of a long narrow image can pass 32 bits.
 struct DisplaySize {
     SizeForm form = SizeForm::Plain;
-    int width = 0;
-    int height = 0;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
 };
 
 DisplaySize displaySize(const Settings& s, const ImageEntry& entry) {
@@ -50,9 +55,9 @@ DisplaySize displaySize(const Settings& s, const ImageEntry& entry) {
     const double w = entry.width;
     const double h = entry.height;
     if (s.Resx / w < s.Resy / h) {
-        return {SizeForm::Pixels, s.Resx, static_cast<int>(s.Resx * (h / w))};
+        return {SizeForm::Pixels, s.Resx, static_cast<std::int64_t>(s.Resx * (h / w))};
     }
-    return {SizeForm::Pixels, static_cast<int>(s.Resy * (w / h)), s.Resy};
+    return {SizeForm::Pixels, static_cast<std::int64_t>(s.Resy * (w / h)), s.Resy};
 }
 
 void writeImageElement(PageStream& page, const Settings& s, const ImageEntry& entry) {
@@ -70,23 +75,25 @@ void writeImageElement(PageStream& page, const Settings& s, const ImageEntry& en
             : page.print("<IMG SRC=\"%s\" BORDER=\"0\" ALT=\"%s\">\n", src, a);
         break;
     case SizeForm::PercentWidth:
-        sub ? page.print("<IMG SRC=\"%s/%s\" BORDER=\"0\" WIDTH=\"%d%%\" ALT=\"%s\">\n", f, src,
-                         size.width, a)
-            : page.print("<IMG SRC=\"%s\" BORDER=\"0\" WIDTH=\"%d%%\" ALT=\"%s\">\n", src,
+        sub ? page.print("<IMG SRC=\"%s/%s\" BORDER=\"0\" WIDTH=\"%" PRId64 "%%\" ALT=\"%s\">\n", f,
+                         src, size.width, a)
+            : page.print("<IMG SRC=\"%s\" BORDER=\"0\" WIDTH=\"%" PRId64 "%%\" ALT=\"%s\">\n", src,
                          size.width, a);
         break;
     case SizeForm::PercentBoth:
-        sub ? page.print("<IMG SRC=\"%s/%s\" BORDER=\"0\" WIDTH=\"%d%%\" HEIGHT=\"%d%%\" "
-                         "ALT=\"%s\">\n",
+        sub ? page.print("<IMG SRC=\"%s/%s\" BORDER=\"0\" WIDTH=\"%" PRId64 "%%\" HEIGHT=\"%" PRId64
+                         "%%\" ALT=\"%s\">\n",
                          f, src, size.width, size.height, a)
-            : page.print("<IMG SRC=\"%s\" BORDER=\"0\" WIDTH=\"%d%%\" HEIGHT=\"%d%%\" "
-                         "ALT=\"%s\">\n",
+            : page.print("<IMG SRC=\"%s\" BORDER=\"0\" WIDTH=\"%" PRId64 "%%\" HEIGHT=\"%" PRId64
+                         "%%\" ALT=\"%s\">\n",
                          src, size.width, size.height, a);
         break;
     case SizeForm::Pixels:
-        sub ? page.print("<IMG SRC=\"%s/%s\" BORDER=\"0\" WIDTH=\"%d\" HEIGHT=\"%d\" ALT=\"%s\">\n",
+        sub ? page.print("<IMG SRC=\"%s/%s\" BORDER=\"0\" WIDTH=\"%" PRId64 "\" HEIGHT=\"%" PRId64
+                         "\" ALT=\"%s\">\n",
                          f, src, size.width, size.height, a)
-            : page.print("<IMG SRC=\"%s\" BORDER=\"0\" WIDTH=\"%d\" HEIGHT=\"%d\" ALT=\"%s\">\n",
+            : page.print("<IMG SRC=\"%s\" BORDER=\"0\" WIDTH=\"%" PRId64 "\" HEIGHT=\"%" PRId64
+                         "\" ALT=\"%s\">\n",
                          src, size.width, size.height, a);
         break;
     }
@@ -210,10 +217,9 @@ int WriteMainPages(PageRun& run, const std::vector<ImageEntry>& entries, const P
         if (run.cancel.testAndClear()) {
             return 0;
         }
-        if (auto page = PageStream::open(names.PageFileName(i, true))) {
-            writeMainPage(run, *page, entries, names, i, withNavigation);
-            page->close();
-        }
+        PageFile page(names.PageFileName(i, true));
+        writeMainPage(run, page.stream(), entries, names, i, withNavigation);
+        finishPage(run, page);
         run.progress.pump();
     }
     return 1;

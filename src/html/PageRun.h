@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <vector>
+
 namespace vistrel {
 
 class CancelFlag;
@@ -8,6 +10,7 @@ class ImagePass;
 class ImageList;
 class ProgressSink;
 class Prompter;
+class Status;
 struct Settings;
 
 // What the page writers work with during one create run. Nothing is owned.
@@ -17,7 +20,8 @@ struct PageRun {
     Prompter& prompter;
     ProgressSink& progress;
     CancelFlag& cancel;
-    ImagePass& pass; // reads the images, perhaps started ahead of the writer
+    ImagePass& pass;                   // reads the images, perhaps started ahead of the writer
+    std::vector<Status>& failedWrites; // each file the run could not write, in the order met
 };
 
 } // namespace vistrel

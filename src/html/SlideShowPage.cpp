@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include <cinttypes>
+#include <cstdint>
 #include <string>
 
 #include "app/Settings.h"
 #include "catalogue/ImageList.h"
 #include "html/NameText.h"
+#include "html/PageFile.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/SlideShow.h"
@@ -100,7 +103,8 @@ void writeMusic(PageStream& page, const Settings& s) {
         } else if (s.Repeat == kRepeatCount) {
             page.print(" LOOP=\"%d\"", s.RepeatVal);
         }
-        page.print(" VOLUME=\"%d\"", (s.Volume - 100) * 100);
+        // In 64 bits: a Volume far outside 0 to 100 must not overflow.
+        page.print(" VOLUME=\"%" PRId64 "\"", (std::int64_t{s.Volume} - 100) * 100);
         page.print(">\n");
     }
     if (ownParagraph) {
@@ -149,11 +153,10 @@ int WriteSlideShowPage(PageRun& run) {
     if (!startPageWriter(run, pagePath, kSlideShowProgressText, entries)) {
         return 0;
     }
-    if (auto page = PageStream::open(pagePath)) {
-        WriteSlideShowHead(*page, s, run.list, entries);
-        writeBody(*page, s, entries);
-        page->close();
-    }
+    PageFile page(pagePath);
+    WriteSlideShowHead(page.stream(), s, run.list, entries);
+    writeBody(page.stream(), s, entries);
+    finishPage(run, page);
     run.progress.close();
     return 1;
 }

@@ -11,7 +11,7 @@ namespace vistrel {
 ThumbnailCell thumbnailCell(const PageRun& run, const PageNames& names, const ImageEntry& entry,
                             std::size_t i) {
     const Settings& s = run.settings;
-    const std::int32_t box = thumbnailBox(s);
+    const std::int64_t box = thumbnailBox(s);
     ThumbnailCell cell;
     cell.link = s.MakePage == 1 ? urlStart(names.PageFileName(i, false))
                                 : imageFolderUrl(s, entry.fileName);
@@ -20,7 +20,7 @@ ThumbnailCell thumbnailCell(const PageRun& run, const PageNames& names, const Im
         cell.picture = entry.fileName;
     } else {
         cell.size = thumbnailSize(entry.width, entry.height, box);
-        cell.picture = entry.thumbFileName;
+        cell.picture = entry.thumbMissing ? entry.fileName : entry.thumbFileName;
     }
     cell.alt = htmlText(cell.picture);
     cell.picture = s.SubFolder.empty() ? urlStart(cell.picture) : urlSegment(cell.picture);

@@ -4,6 +4,7 @@
 #include "catalogue/CollectSelectedImages.h"
 #include "catalogue/ImageList.h"
 #include "html/ConfirmOverwrite.h"
+#include "html/PageFile.h"
 #include "html/PageRun.h"
 #include "imaging/OutputHousekeeping.h"
 #include "platform/ProgressSink.h"
@@ -29,12 +30,24 @@ bool startPageWriter(PageRun& run, const std::string& mainPage, std::string_view
     }
     run.progress.open(progressText);
     ClearOldPages(run.settings);
-    if (CollectSelectedImages(run.list, run.settings, run.prompter, run.progress, run.cancel,
-                              entries, run.pass) == 0) {
+    const int collected = CollectSelectedImages(run.list, run.settings, run.prompter, run.progress,
+                                                run.cancel, entries, run.pass);
+    for (const ImageEntry& entry : entries) {
+        if (!entry.thumbFailure.empty()) {
+            run.failedWrites.push_back(Status::failure(entry.thumbPath, entry.thumbFailure));
+        }
+    }
+    if (collected == 0) {
         run.progress.close();
         return false;
     }
     return true;
+}
+
+void finishPage(PageRun& run, PageFile& page) {
+    if (Status written = page.finish(); !written) {
+        run.failedWrites.push_back(std::move(written));
+    }
 }
 
 } // namespace vistrel

@@ -9,6 +9,7 @@
 
 namespace vistrel {
 
+class PageFile;
 struct PageRun;
 
 // The progress texts of the two kinds of run.
@@ -23,5 +24,9 @@ inline constexpr std::string_view kSlideShowProgressText =
 // closed again by then).
 bool startPageWriter(PageRun& run, const std::string& mainPage, std::string_view progressText,
                      std::vector<ImageEntry>& entries);
+
+// Puts a finished page in place; a page that could not be written joins the run's list of
+// failed writes, and the writer goes on with the next page.
+void finishPage(PageRun& run, PageFile& page);
 
 } // namespace vistrel

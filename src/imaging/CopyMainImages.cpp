@@ -10,10 +10,11 @@
 #include "catalogue/ImageList.h"
 #include "catalogue/NameCase.h"
 #include "catalogue/OutputImageFolder.h"
+#include "catalogue/SelectionChecks.h"
 #include "platform/BatchCopy.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/Prompter.h"
-#include "platform/RenameFile.h"
 
 namespace vistrel {
 namespace {
@@ -38,32 +39,25 @@ int CopyMainImages(ImageList& list, const Settings& settings, Prompter& prompter
         prompter.message(kNoImagesCaption, kNoImagesText, PromptIcon::Stop);
         return 0;
     }
-    const std::string folder = outputImageFolder(settings);
     uncheckNonImages(list);
-    std::vector<std::string> sources;
+    uncheckNameClashes(list, settings, prompter);
+    // Each copy is made under its final name at once: a copy renamed afterwards would, on a
+    // file system that tells letter case apart, land beside the copy of an earlier run instead
+    // of asking to replace it.
+    std::vector<FileCopy> copies;
     for (int row = 0; row < list.rowCount(); ++row) {
-        const std::string source = settings.ImagePath + list.row(row).name;
+        const std::string& name = list.row(row).name;
+        std::string source = settings.ImagePath + name;
         if (list.row(row).checked && FileExists(source)) {
-            sources.push_back(source);
+            copies.push_back({std::move(source), applyImageCase(name, settings.ImageCase)});
         }
     }
     if (settings.UseImage != 0 && FileExists(settings.BGImagePath)) {
-        sources.push_back(settings.BGImagePath);
+        copies.push_back({settings.BGImagePath, fileNamePart(settings.BGImagePath)});
     }
-    if (!BatchCopy(sources, folder, kCopyTitle, prompter, progress, cancel)) {
-        return 0;
-    }
-
-    uncheckNonImages(list);
-    bool lastRenamed = false;
-    for (int row = 0; row < list.rowCount(); ++row) {
-        const std::string& name = list.row(row).name;
-        if (list.row(row).checked && FileExists(settings.ImagePath + name)) {
-            lastRenamed = static_cast<bool>(
-                renameFile(folder + name, folder + applyImageCase(name, settings.ImageCase)));
-        }
-    }
-    return lastRenamed ? 1 : 0;
+    return BatchCopy(copies, outputImageFolder(settings), kCopyTitle, prompter, progress, cancel)
+               ? 1
+               : 0;
 }
 
 } // namespace vistrel

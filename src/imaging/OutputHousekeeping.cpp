@@ -51,6 +51,25 @@ bool endsWithIgnoringAsciiCase(std::string_view name, std::string_view suffix) {
            toAsciiLower(name.substr(name.size() - suffix.size())) == toAsciiLower(suffix);
 }
 
+// A thumbnail of any run ends in the suffix, in lower or upper case as given, followed by a
+// thumbnail extension: "beach_thumb.jpg", "photo1_THUMB.PNG". A name that merely holds the
+// suffix elsewhere ("paris_sunset.jpg" with "_s") is a photograph and stays.
+bool isThumbnailName(std::string_view name, const std::string& lower, const std::string& upper) {
+    const std::size_t dot = name.rfind('.');
+    if (lower.empty() || dot == std::string_view::npos) {
+        return false;
+    }
+    const std::string extension = toAsciiLower(name.substr(dot + 1));
+    if (extension != "png" && extension != "jpg" && extension != "jpeg" && extension != "gif") {
+        return false;
+    }
+    const std::string_view stem = name.substr(0, dot);
+    const auto endsWith = [stem](const std::string& suffix) {
+        return stem.size() >= suffix.size() && stem.substr(stem.size() - suffix.size()) == suffix;
+    };
+    return endsWith(lower) || endsWith(upper);
+}
+
 std::string withFinalSlash(std::string folder) {
     if (!folder.empty() && folder.back() != '/') {
         folder.push_back('/');
@@ -84,10 +103,7 @@ void ClearOldImages(const Settings& settings) {
     std::vector<std::string> thumbnails;
     std::vector<std::string> mainImages;
     for (auto& name : listRemovableEntries(folder)) {
-        const bool isThumbnail =
-            !settings.AddString.empty() &&
-            (name.find(lower) != std::string::npos || name.find(upper) != std::string::npos);
-        if (isThumbnail) {
+        if (isThumbnailName(name, lower, upper)) {
             thumbnails.push_back(std::move(name));
         } else if (ClassifyImageName(name) != ImageKind::None) {
             mainImages.push_back(std::move(name));
@@ -122,8 +138,8 @@ int CopyMusicFile(Settings& settings, Prompter& prompter, ProgressSink& progress
     if (settings.Mode == 1 && settings.PlayMusic == 1) {
         sources.push_back(settings.MIDIFile);
     }
-    return BatchCopy(sources, settings.HTMLPath + settings.SubFolder, kCopyTitle, prompter,
-                     progress, cancel)
+    return BatchCopy(underOwnNames(sources), settings.HTMLPath + settings.SubFolder, kCopyTitle,
+                     prompter, progress, cancel)
                ? 1
                : 0;
 }

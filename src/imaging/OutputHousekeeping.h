@@ -15,9 +15,10 @@ struct Settings;
 int ClearOldPages(const Settings& settings);
 
 // Clears the images of earlier runs from the output image folder. Its regular files and links
-// (never followed, never entered) fall into two groups: thumbnails, whose names contain
-// AddString in lower or in upper case (an empty AddString makes no thumbnails), and main
-// images, the other files whose names are images. When ImagePath is not the same folder on
+// (never followed, never entered) fall into two groups: thumbnails, whose names end in
+// AddString in lower or in upper case followed by "." and a thumbnail extension (png, jpg,
+// jpeg, gif in any case; an empty AddString makes no thumbnails), and main images, the other
+// files whose names are images. When ImagePath is not the same folder on
 // disk as the output image folder, main images are treated as MainImage says and thumbnails as
 // ThumbImage says (0 delete, 1 Trash, 2 leave). When it is the same folder, the main images
 // (the user's source images) are left alone and the thumbnails are always deleted. A move to

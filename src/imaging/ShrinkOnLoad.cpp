@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/ShrinkOnLoad.h"
 
+#include <cerrno>
+#include <new>
+
 #include "app/Settings.h"
 #include "catalogue/ImageKind.h"
 #include "imaging/ImageDecoder.h"
@@ -15,25 +18,42 @@ ShrinkOnLoadTask ShrinkOnLoadTask::from(const Settings& settings) {
     return task;
 }
 
-std::optional<ImageHeader> shrinkOnLoad(const std::string& sourcePath, const std::string& thumbPath,
-                                        const ShrinkOnLoadTask& task) {
+ShrinkOnLoadResult shrinkOnLoad(const std::string& sourcePath, const std::string& thumbPath,
+                                const ShrinkOnLoadTask& task) {
+    ShrinkOnLoadResult result;
     const auto format = imageFormatOfPath(sourcePath);
     if (!format) {
-        return std::nullopt;
+        return result;
     }
     // The thumbnail's size, and so how far the decode may shrink, follows from the header.
     const auto head = decodeImageFile(sourcePath, *format, {true, 0, 0});
     if (!head || !task.thumbnails) {
-        return head ? std::optional(head->header) : std::nullopt;
+        if (head) {
+            result.header = head->header;
+        }
+        return result;
     }
     const ThumbnailSize size = thumbnailSize(head->header.width, head->header.height, task.box);
     auto decoded = decodeForThumbnail(sourcePath, size);
     if (!decoded) {
-        return std::nullopt;
+        return result;
     }
-    renderThumbnail(*decoded->image, decoded->header.width, decoded->header.height, size,
-                    task.options, thumbPath);
-    return decoded->header;
+    result.header = decoded->header;
+    if (size.width <= 0 || size.height <= 0) {
+        return result;
+    }
+    errno = 0;
+    try {
+        result.thumbnailWritten =
+            renderThumbnail(*decoded->image, decoded->header.width, decoded->header.height, size,
+                            task.options, thumbPath);
+        // The encoders fail on the file system's errors, which leave errno set; anything else
+        // that refused the file is named as an input/output error.
+        result.thumbnailError = result.thumbnailWritten ? 0 : (errno != 0 ? errno : EIO);
+    } catch (const std::bad_alloc&) {
+        result.thumbnailError = ENOMEM;
+    }
+    return result;
 }
 
 } // namespace vistrel

@@ -15,20 +15,29 @@ struct Settings;
 // What a create run needs from each of its source images.
 struct ShrinkOnLoadTask {
     bool thumbnails = false; // false: the header alone, no pixels decoded
-    std::int32_t box = 0;    // the side of the square thumbnails are fitted into
+    std::int64_t box = 0;    // the side of the square thumbnails are fitted into
     ThumbnailOptions options;
 
     // Thumbnails in the index modes (Mode 0); the slideshow needs only sizes.
     static ShrinkOnLoadTask from(const Settings& settings);
 };
 
+// What shrinkOnLoad made of one source image.
+struct ShrinkOnLoadResult {
+    // The image's upright header; nullopt when the name is of no image kind or the file does
+    // not decode (no thumbnail then).
+    std::optional<ImageHeader> header;
+    bool thumbnailWritten = false;
+    // The errno of a thumbnail that was due and could not be written; 0 when it was written,
+    // none was asked for, or the thumbnail is empty (a side of 0 pixels gives no file).
+    int thumbnailError = 0;
+};
+
 // Reads the header of sourcePath (its kind taken from the file name) and, when the task asks
 // for thumbnails, decodes it once, pre-shrunk to no less than twice the thumbnail (JPEG), and
-// writes its thumbnail of thumbnailSize(width, height, box) to thumbPath. Returns the image's
-// upright header, or nullopt when the name is of no image kind or the file does not decode (no
-// thumbnail then). A thumbnail that cannot be written is not reported. Depends on nothing but
-// its arguments, so several may run at once.
-std::optional<ImageHeader> shrinkOnLoad(const std::string& sourcePath, const std::string& thumbPath,
-                                        const ShrinkOnLoadTask& task);
+// writes its thumbnail of thumbnailSize(width, height, box) to thumbPath. Depends on nothing
+// but its arguments, so several may run at once.
+ShrinkOnLoadResult shrinkOnLoad(const std::string& sourcePath, const std::string& thumbPath,
+                                const ShrinkOnLoadTask& task);
 
 } // namespace vistrel

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/BatchCopy.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -10,9 +12,11 @@
 #include <system_error>
 
 #include "platform/CancelFlag.h"
+#include "platform/ErrorText.h"
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
 #include "platform/Status.h"
+#include "platform/WorkNames.h"
 
 namespace vistrel {
 namespace {
@@ -24,9 +28,8 @@ constexpr std::string_view kReplaceQuestion = " は既に存在します。置�
 constexpr std::string_view kErrorCaption = "ファイルエラー";
 constexpr std::string_view kCopyFailed = " をコピーできませんでした。\n";
 
-std::string errnoText(int error) {
-    return std::generic_category().message(error);
-}
+constexpr mode_t kNewFileMode = 0666;
+constexpr std::size_t kCopyBlock = 1U << 20U;
 
 // Keeps the source's modification time on the copy, as copying a file on the desktop does, so
 // that listings sorted or shown by date do not change because a file was copied.
@@ -39,23 +42,73 @@ void keepModificationTime(const std::string& source, const fs::path& copy) {
     }
 }
 
+bool writeAll(int fd, const char* bytes, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, bytes, size);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Copies the bytes of source into the new file copy; 0 or the errno of the failure.
+int copyBytes(const std::string& source, const fs::path& copy) {
+    const int in = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (in < 0) {
+        return errno;
+    }
+    // Made here rather than by a library copy, which would give the copy the source's mode.
+    const int out = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (out < 0) {
+        const int cause = errno;
+        ::close(in);
+        return cause;
+    }
+    std::vector<char> block(kCopyBlock);
+    int cause = 0;
+    for (;;) {
+        const ssize_t got = ::read(in, block.data(), block.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            cause = got < 0 ? errno : 0;
+            break;
+        }
+        if (!writeAll(out, block.data(), static_cast<std::size_t>(got))) {
+            cause = errno;
+            break;
+        }
+    }
+    ::close(in);
+    if (::close(out) != 0 && cause == 0) {
+        cause = errno;
+    }
+    return cause;
+}
+
 // Writes the copy inside a private folder in the target folder and renames it into place only
 // once complete, so a failed copy never leaves a half-written file under the target name, nor
 // destroys the file it was to replace.
 Status copyIntoPlace(const std::string& source, const fs::path& target) {
-    std::string staging = (target.parent_path() / ".vistrel-copy-XXXXXX").string();
+    std::string staging = (target.parent_path() / kCopyWorkFolder).string();
     if (::mkdtemp(staging.data()) == nullptr) {
-        return Status::failure(source, errnoText(errno));
+        return Status::failure(source, errorText(errno));
     }
-    const fs::path staged = fs::path(staging) / target.filename();
+    const fs::path staged = fs::path(staging) / "copy";
     Status result = Status::success();
-    std::error_code error;
-    if (!fs::copy_file(source, staged, error)) {
-        result = Status::failure(source, error.message());
+    if (const int error = copyBytes(source, staged); error != 0) {
+        result = Status::failure(source, errorText(error));
     } else {
         keepModificationTime(source, staged);
         if (::rename(staged.c_str(), target.c_str()) != 0) {
-            result = Status::failure(source, errnoText(errno));
+            result = Status::failure(source, errorText(errno));
         }
     }
     std::error_code ignored;
@@ -70,12 +123,16 @@ bool reportFailure(Prompter& prompter, const Status& failure) {
 }
 
 // Copies one file; false when the copy failed (and the failure was shown).
-bool copyOne(const std::string& source, const std::string& targetFolder, Prompter& prompter) {
+bool copyOne(const FileCopy& file, const std::string& targetFolder, Prompter& prompter) {
+    const std::string& source = file.source;
     struct stat sourceInfo {};
     if (::stat(source.c_str(), &sourceInfo) != 0) {
-        return reportFailure(prompter, Status::failure(source, errnoText(errno)));
+        return reportFailure(prompter, Status::failure(source, errorText(errno)));
     }
-    const fs::path name = fs::path(source).filename();
+    if (!S_ISREG(sourceInfo.st_mode)) {
+        return reportFailure(prompter, Status::failure(source, errorText(EINVAL)));
+    }
+    const fs::path name = fs::path(file.targetName);
     const fs::path target = (targetFolder.empty() ? fs::path(".") : fs::path(targetFolder)) / name;
 
     struct stat targetInfo {};
@@ -86,7 +143,7 @@ bool copyOne(const std::string& source, const std::string& targetFolder, Prompte
             return true;
         }
         if (S_ISDIR(targetInfo.st_mode)) {
-            return reportFailure(prompter, Status::failure(source, errnoText(EISDIR)));
+            return reportFailure(prompter, Status::failure(source, errorText(EISDIR)));
         }
         if (!prompter.ask(kReplaceCaption, name.string() + std::string(kReplaceQuestion),
                           PromptIcon::Question)) {
@@ -99,10 +156,19 @@ bool copyOne(const std::string& source, const std::string& targetFolder, Prompte
 
 } // namespace
 
-bool BatchCopy(const std::vector<std::string>& sources, const std::string& targetFolder,
+std::vector<FileCopy> underOwnNames(const std::vector<std::string>& sources) {
+    std::vector<FileCopy> copies;
+    copies.reserve(sources.size());
+    for (const std::string& source : sources) {
+        copies.push_back({source, fs::path(source).filename().string()});
+    }
+    return copies;
+}
+
+bool BatchCopy(const std::vector<FileCopy>& copies, const std::string& targetFolder,
                std::string_view title, Prompter& prompter, ProgressSink& progress,
                CancelFlag& cancel) {
-    const int total = static_cast<int>(sources.size());
+    const int total = static_cast<int>(copies.size());
     progress.open(title);
     bool finished = true;
     for (int i = 0; i < total && finished; ++i) {
@@ -111,7 +177,7 @@ bool BatchCopy(const std::vector<std::string>& sources, const std::string& targe
         if (cancel.testAndClear()) {
             finished = false;
         } else {
-            finished = copyOne(sources[static_cast<std::size_t>(i)], targetFolder, prompter);
+            finished = copyOne(copies[static_cast<std::size_t>(i)], targetFolder, prompter);
         }
     }
     if (finished) {

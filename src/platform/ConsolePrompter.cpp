@@ -40,6 +40,13 @@ void ConsolePrompter::message(std::string_view caption, std::string_view text, P
     writeLine(caption, text, "\n");
 }
 
+void ConsolePrompter::messageAbout(std::string_view caption, std::string_view text, PromptIcon,
+                                   std::string_view fileName) {
+    std::string named(fileName);
+    named.append(": ").append(text);
+    writeLine(caption, named, "\n");
+}
+
 bool ConsolePrompter::ask(std::string_view caption, std::string_view text, PromptIcon) {
     if (m_policy == Policy::AskTerminal && ::isatty(::fileno(m_input)) == 1) {
         writeLine(caption, text, " (y/n) ");

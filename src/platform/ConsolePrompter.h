@@ -23,6 +23,10 @@ public:
     // Writes "[caption] text" and a line break; the icon is not shown.
     void message(std::string_view caption, std::string_view text, PromptIcon icon) override;
 
+    // Writes "[caption] fileName: text" and a line break.
+    void messageAbout(std::string_view caption, std::string_view text, PromptIcon icon,
+                      std::string_view fileName) override;
+
     // AnswerYes and AnswerNo write "[caption] text" and a line break and answer at once.
     // AskTerminal, when input is a terminal, writes "[caption] text (y/n) " and reads one line:
     // "y" or "yes" in either case, spaces around allowed, is Yes; anything else, or the end of

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vistrel {
@@ -16,6 +17,15 @@ public:
 
     // Shows text under caption with an OK button.
     virtual void message(std::string_view caption, std::string_view text, PromptIcon icon) = 0;
+
+    // Shows text about one file, named without its folder. A window shows the name under the
+    // text, which is what this does unless a front end shows it otherwise.
+    virtual void messageAbout(std::string_view caption, std::string_view text, PromptIcon icon,
+                              std::string_view fileName) {
+        std::string withName(text);
+        withName.append("\n").append(fileName);
+        message(caption, withName, icon);
+    }
 
     // Asks a Yes/No question. True means Yes.
     virtual bool ask(std::string_view caption, std::string_view text, PromptIcon icon) = 0;

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/Settings.h"
 #include "catalogue/CurrentImage.h"
@@ -10,6 +11,7 @@
 #include "catalogue/ImagePass.h"
 #include "catalogue/OutputImageFolder.h"
 #include "catalogue/SelectedEntries.h"
+#include "catalogue/SelectionChecks.h"
 #include "html/FramedIndex.h"
 #include "html/IndexPage.h"
 #include "html/PageRun.h"
@@ -18,8 +20,10 @@
 #include "imaging/OutputHousekeeping.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderIdentity.h"
+#include "platform/OutputLock.h"
 #include "platform/PathText.h"
 #include "platform/Prompter.h"
+#include "platform/Status.h"
 #include "run/OutputLocation.h"
 #include "run/RunContext.h"
 #include "run/ViewResult.h"
@@ -33,6 +37,9 @@ constexpr std::string_view kNoOutputFolder = "出力先フォルダが指定さ�
 constexpr std::string_view kBadSubFolder = "画像格納サブフォルダ名が正しくありません。";
 constexpr std::string_view kBadPageName = "出力 HTML ファイル名が正しくありません。";
 constexpr std::string_view kBadMenuName = "左側フレームのファイル名が正しくありません。";
+constexpr std::string_view kFolderInUse =
+    "別の作成処理が出力先フォルダを使用中です。終了してからやり直して下さい。";
+constexpr std::string_view kNotWritten = "次のファイルを書き込めませんでした。";
 constexpr std::string_view kDoneCaption = "完了メッセージ";
 constexpr std::string_view kDoneQuestion =
     "HTML ファイルの出力が完了しました。今すぐ表示しますか？";
@@ -77,10 +84,21 @@ bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
     return !name.empty() && FileExists(imageFolder + name);
 }
 
-int writePages(RunContext& context, ImagePass& pass) {
+// Every file the run could not write, in one message, so that a full disk or a folder in a
+// page's place never passes for a finished site.
+void reportFailedWrites(const std::vector<Status>& failedWrites, Prompter& prompter) {
+    std::string text(kNotWritten);
+    for (const Status& failure : failedWrites) {
+        text.append("\n").append(failure.path()).append(": ").append(failure.cause());
+    }
+    prompter.message(kErrorCaption, text, PromptIcon::Stop);
+}
+
+int writePages(RunContext& context, ImagePass& pass, std::vector<Status>& failedWrites) {
     const Settings& s = context.settings;
     PageRun run{context.settings, context.panel.list(), context.prompter,
-                context.progress, context.cancel,       pass};
+                context.progress, context.cancel,       pass,
+                failedWrites};
     if (s.Mode == 0) {
         return s.Frame == 1 ? WriteFramedIndex(run) : WriteIndexPage(run);
     }
@@ -103,9 +121,15 @@ int RunCreate(RunContext& context) {
         ResolveOutputLocation(status, s, context.prompter) != 0) {
         return 0;
     }
-    ClearOldImages(s);
     const std::string imageFolder = outputImageFolder(s);
+    const OutputLock lock({s.HTMLPath, imageFolder});
+    if (!lock.heldAlone()) {
+        context.prompter.message(kErrorCaption, kFolderInUse, PromptIcon::Stop);
+        return 0;
+    }
+    ClearOldImages(s);
     const bool copying = !sameFolder(s.ImagePath, imageFolder);
+    uncheckFilesThatAreNotImages(context.panel.list(), s, context.prompter);
     ImagePass pass(ShrinkOnLoadTask::from(s), ImagePass::hardwareWorkers());
     if (copying && s.Mode == 0) {
         // Copying waits mostly on the disk: the thumbnails are made meanwhile.
@@ -119,7 +143,12 @@ int RunCreate(RunContext& context) {
         CopyMusicFile(s, context.prompter, context.progress, context.cancel) == 0) {
         return 0;
     }
-    if (writePages(context, pass) == 0) {
+    std::vector<Status> failedWrites;
+    const int written = writePages(context, pass, failedWrites);
+    if (!failedWrites.empty()) {
+        reportFailedWrites(failedWrites, context.prompter);
+    }
+    if (written == 0 || !failedWrites.empty()) {
         context.currentImage.release();
         return 0;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "text/PageStream.h"
 
+#include <cerrno>
 #include <cstddef>
 
 #include "text/Cp932Output.h"
@@ -14,23 +15,9 @@ constexpr std::size_t kFirstTryRoom = 1024;
 
 } // namespace
 
-std::unique_ptr<PageStream> PageStream::open(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return nullptr;
-    }
-    return std::unique_ptr<PageStream>(new PageStream(file));
-}
-
 PageStream::PageStream(std::string& sink) : m_sink(&sink) {}
 
 PageStream::PageStream(std::FILE* file) : m_file(file) {}
-
-PageStream::~PageStream() {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
-    }
-}
 
 void PageStream::print(const char* format, ...) {
     va_list args;
@@ -48,9 +35,9 @@ void PageStream::printScript(const char* format, ...) {
 
 bool PageStream::close() {
     if (m_file != nullptr) {
-        // fclose flushes the buffered tail, so a full disk can first show here.
-        if (std::fclose(m_file) != 0) {
-            m_failed = true;
+        // The buffered tail is written here, so a full disk can first show now.
+        if (std::fflush(m_file) != 0) {
+            fail(errno);
         }
         m_file = nullptr;
     }
@@ -59,8 +46,12 @@ bool PageStream::close() {
 }
 
 void PageStream::write(const char* format, va_list args, bool script) {
-    if ((m_file == nullptr && m_sink == nullptr) || !formatText(format, args)) {
-        m_failed = true;
+    if (m_file == nullptr && m_sink == nullptr) {
+        fail(0);
+        return;
+    }
+    if (!formatText(format, args)) {
+        fail(errno);
         return;
     }
     expandLineEnds();
@@ -73,8 +64,15 @@ void PageStream::write(const char* format, va_list args, bool script) {
     m_encoded.clear();
     detail::appendCp932(m_encoded, m_lines, fallback);
     if (std::fwrite(m_encoded.data(), 1, m_encoded.size(), m_file) != m_encoded.size()) {
-        m_failed = true;
+        fail(errno);
     }
+}
+
+void PageStream::fail(int error) {
+    if (!m_failed) {
+        m_error = error;
+    }
+    m_failed = true;
 }
 
 bool PageStream::formatText(const char* format, va_list args) {

@@ -3,7 +3,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 namespace vistrel {
@@ -16,13 +15,11 @@ namespace vistrel {
 // a "\uXXXX" escape with printScript() (for text inside a script string literal).
 class PageStream {
 public:
-    // Opens (creates or truncates) the page file. Returns null when it cannot be opened.
-    static std::unique_ptr<PageStream> open(const std::string& path);
-
     // A stream that appends the encoded bytes to sink (the caller keeps sink alive).
     explicit PageStream(std::string& sink);
-    // Closes the file if close() was not called; a write error is then not reported.
-    ~PageStream();
+    // A stream that writes the encoded bytes to file, which the caller owns and closes; null
+    // gives a stream whose every write fails.
+    explicit PageStream(std::FILE* file);
     PageStream(const PageStream&) = delete;
     PageStream& operator=(const PageStream&) = delete;
 
@@ -31,18 +28,22 @@ public:
     void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void printScript(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-    // Flushes and closes the file. False when any write failed.
+    // Flushes the file and ends the stream. False when any write failed.
     bool close();
 
+    // The errno of the first write that failed, 0 when none did or the cause is unknown.
+    int error() const { return m_error; }
+
 private:
-    explicit PageStream(std::FILE* file);
     void write(const char* format, va_list args, bool script) __attribute__((format(printf, 2, 0)));
     bool formatText(const char* format, va_list args) __attribute__((format(printf, 2, 0)));
     void expandLineEnds();
+    void fail(int error);
 
     std::FILE* m_file = nullptr;
     std::string* m_sink = nullptr;
     bool m_failed = false;
+    int m_error = 0;
     // Reused from call to call: a page is thousands of small writes.
     std::string m_formatted;
     std::string m_lines;

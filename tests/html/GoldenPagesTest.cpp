@@ -20,6 +20,7 @@
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
+#include "platform/Status.h"
 #include "support/ExifWriter.h"
 #include "support/TempDir.h"
 #include "text/Encoding.h"
@@ -166,7 +167,8 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     NullProgressSink progress;
     CancelFlag cancel;
     ImagePass pass(ShrinkOnLoadTask::from(settings), ImagePass::hardwareWorkers());
-    PageRun run{settings, list, prompter, progress, cancel, pass};
+    std::vector<Status> failedWrites;
+    PageRun run{settings, list, prompter, progress, cancel, pass, failedWrites};
     int result = 0;
     if (settings.Mode == 1) {
         result = WriteSlideShowPage(run);
@@ -176,6 +178,7 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
         result = WriteIndexPage(run);
     }
     EXPECT_EQ(result, 1);
+    EXPECT_TRUE(failedWrites.empty()) << failedWrites.front().path();
 
     std::set<std::string> expectedNames;
     for (const auto& entry : std::filesystem::directory_iterator(golden.expectedFolder)) {

@@ -18,6 +18,7 @@
 #include "imaging/ImageLibrary.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
+#include "platform/Status.h"
 #include "support/ScriptedPrompter.h"
 
 namespace vistrel::test {
@@ -94,7 +95,8 @@ void generateSite(const SiteRecipe& recipe, const std::filesystem::path& folder,
     ASSERT_EQ(CopyMainImages(list, settings, prompter, progress, cancel), 1);
 
     ImagePass pass(ShrinkOnLoadTask::from(settings), ImagePass::hardwareWorkers());
-    PageRun run{settings, list, prompter, progress, cancel, pass};
+    std::vector<Status> failedWrites;
+    PageRun run{settings, list, prompter, progress, cancel, pass, failedWrites};
     int result = 0;
     if (settings.Mode == 1) {
         result = WriteSlideShowPage(run);
@@ -104,6 +106,7 @@ void generateSite(const SiteRecipe& recipe, const std::filesystem::path& folder,
         result = WriteIndexPage(run);
     }
     ASSERT_EQ(result, 1);
+    EXPECT_TRUE(failedWrites.empty()) << failedWrites.front().path();
     EXPECT_TRUE(prompter.calls.empty()) << "the run showed a message or asked a question";
     site.page = indexPageName(settings);
     ASSERT_TRUE(std::filesystem::is_regular_file(site.folder / site.page)) << site.page;

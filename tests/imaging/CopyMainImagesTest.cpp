@@ -124,7 +124,7 @@ TEST_F(CopyMainImagesTest, UnchecksRowsThatAreNotImagesAndDoesNotCopyThem) {
     EXPECT_EQ(output(), (Files{{"a.jpg", a}}));
 }
 
-TEST_F(CopyMainImagesTest, RenamesTheCopiesToUpperCaseWithImageCaseZero) {
+TEST_F(CopyMainImagesTest, NamesTheCopiesInUpperCaseWithImageCaseZero) {
     m_settings.ImageCase = 0;
     const std::string photoBytes = photo("Photo.jpg");
     const std::string japanese = photo("写真a.jpeg");
@@ -142,7 +142,7 @@ TEST_F(CopyMainImagesTest, RenamesTheCopiesToUpperCaseWithImageCaseZero) {
     EXPECT_TRUE(fs::exists(m_root.file("photos/Photo.jpg")));
 }
 
-TEST_F(CopyMainImagesTest, RenamesTheCopiesToLowerCaseWithImageCaseOne) {
+TEST_F(CopyMainImagesTest, NamesTheCopiesInLowerCaseWithImageCaseOne) {
     m_settings.ImageCase = 1;
     const std::string camera = photo("IMG_0001.JPG");
     const std::string beach = photo("Beach.PNG");
@@ -223,7 +223,7 @@ TEST_F(CopyMainImagesTest, StopsWithNothingCopiedWhenCancelledBeforeTheCopy) {
     EXPECT_TRUE(m_prompter.calls.empty());
 }
 
-TEST_F(CopyMainImagesTest, StopsWithoutRenamingWhenCancelledDuringTheCopy) {
+TEST_F(CopyMainImagesTest, StopsWhenCancelledDuringTheCopyWithTheFirstCopyInItsFinalCase) {
     m_settings.ImageCase = 0;
     const std::string a = photo("a.jpg");
     photo("b.jpg");
@@ -237,8 +237,7 @@ TEST_F(CopyMainImagesTest, StopsWithoutRenamingWhenCancelledDuringTheCopy) {
 
     EXPECT_EQ(run(), 0);
 
-    // The first file was copied before the cancel; no copy is renamed after it.
-    EXPECT_EQ(output(), (Files{{"a.jpg", a}}));
+    EXPECT_EQ(output(), (Files{{"A.JPG", a}}));
 }
 
 TEST_F(CopyMainImagesTest, KeepsTheOldFileWhenTheReplaceIsRefused) {
@@ -265,41 +264,54 @@ TEST_F(CopyMainImagesTest, ReplacesTheOldFileWhenTheReplaceIsAllowed) {
     EXPECT_EQ(m_prompter.calls, (std::vector<Call>{replaceQuestion("a.jpg")}));
 }
 
-TEST_F(CopyMainImagesTest, NeverRenamesOntoAnotherFileAndThenReturnsZeroForTheLastRow) {
+TEST_F(CopyMainImagesTest, AsksAboutTheCopyOfAnEarlierRunUnderTheFinalName) {
+    // The site of an earlier run with ImageCase 0: IMG_1.JPG and IMG_2.JPG.
     m_settings.ImageCase = 0;
-    const std::string a = photo("a.jpg");
-    const std::string b = photo("b.jpg");
-    m_root.write("site/image/B.JPG", "an older B");
-    addRow("a.jpg", true);
-    addRow("b.jpg", true);
-
-    // a.jpg becomes A.JPG; b.jpg cannot become B.JPG, which is another file, so both stay.
-    EXPECT_EQ(run(), 0);
-
-    EXPECT_EQ(output(), (Files{{"A.JPG", a}, {"B.JPG", "an older B"}, {"b.jpg", b}}));
-}
-
-TEST_F(CopyMainImagesTest, ReturnsOneWhenTheLastRenameSucceedsEvenIfAnEarlierOneFailed) {
-    m_settings.ImageCase = 0;
-    const std::string a = photo("a.jpg");
-    const std::string b = photo("b.jpg");
-    m_root.write("site/image/A.JPG", "an older A");
-    addRow("a.jpg", true);
-    addRow("b.jpg", true);
+    const std::string one = photo("img_1.jpg");
+    const std::string two = photo("img_2.jpg");
+    m_root.write("site/image/IMG_1.JPG", "older 1");
+    m_root.write("site/image/IMG_2.JPG", "older 2");
+    addRow("img_1.jpg", true);
+    addRow("img_2.jpg", true);
+    m_prompter.willAnswer(false);
+    m_prompter.willAnswer(true);
 
     EXPECT_EQ(run(), 1);
 
-    EXPECT_EQ(output(), (Files{{"A.JPG", "an older A"}, {"a.jpg", a}, {"B.JPG", b}}));
+    EXPECT_EQ(output(), (Files{{"IMG_1.JPG", "older 1"}, {"IMG_2.JPG", two}}));
+    EXPECT_EQ(m_prompter.calls,
+              (std::vector<Call>{replaceQuestion("IMG_1.JPG"), replaceQuestion("IMG_2.JPG")}));
 }
 
-TEST_F(CopyMainImagesTest, ReturnsZeroWhenNoImageIsRenamed) {
+TEST_F(CopyMainImagesTest, UnchecksTheLaterOfTwoRowsThatWouldGetOneNameAndSaysSo) {
+    m_settings.ImageCase = 1;
+    const std::string upper = photo("A.JPG");
+    photo("a.jpg");
+    photo("b.jpg");
+    addRow("A.JPG", true);
+    addRow("b.jpg", true);
+    addRow("a.jpg", true);
+
+    EXPECT_EQ(run(), 1);
+
+    EXPECT_EQ(output().at("a.jpg"), upper);
+    EXPECT_EQ(checks(), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(m_prompter.calls,
+              (std::vector<Call>{{Kind::Message, "画像ファイルエラー",
+                                  "a.jpg は A.JPG と出力先で同じ名前（a.jpg）になるため、"
+                                  "出力しません。",
+                                  PromptIcon::Warning}}));
+}
+
+TEST_F(CopyMainImagesTest, GoesOnWithNothingToCopyWhenNoImageIsChecked) {
     photo("a.jpg");
     photo("notes.txt");
     addRow("a.jpg", false);
     addRow("notes.txt", true);
     addRow("vanished.jpg", true); // listed, but gone from the folder since
 
-    EXPECT_EQ(run(), 0);
+    // The page writer, next, tells the user that nothing is selected.
+    EXPECT_EQ(run(), 1);
 
     EXPECT_TRUE(output().empty());
     EXPECT_TRUE(m_prompter.calls.empty());

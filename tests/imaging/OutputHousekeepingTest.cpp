@@ -94,14 +94,16 @@ protected:
 // images are in photos/, as earlier runs leave it.
 class ClearOldImagesTest : public HousekeepingTest {
 protected:
-    // Files named as images and not holding the suffix "_thumb" or "_THUMB". Photo_Thumb.jpg
-    // holds it in mixed case only, so it is one of them. link.jpg is a link to a file
-    // elsewhere and gone.jpg a link to nothing; links are sorted by their own names.
-    const Names m_mainImages{"a.jpg",           "B.PNG",    "c.gif",   "d.jpeg",
-                             "Photo_Thumb.jpg", "link.jpg", "gone.jpg"};
-    // Files and links holding the suffix in lower or upper case; album_thumb is a link to a
-    // folder.
-    const Names m_thumbnails{"a_thumb.png", "B_THUMB.PNG", "c_thumb.gif", "album_thumb"};
+    // Files named as images and not ending in the suffix "_thumb" or "_THUMB" before their
+    // extension. Photo_Thumb.jpg holds it in mixed case only, and paris_thumbs.jpg holds it
+    // but not at the end, so they are among them. link.jpg is a link to a file elsewhere and
+    // gone.jpg a link to nothing; links are sorted by their own names.
+    const Names m_mainImages{"a.jpg",           "B.PNG",    "c.gif",    "d.jpeg",
+                             "Photo_Thumb.jpg", "link.jpg", "gone.jpg", "paris_thumbs.jpg"};
+    // Files and links whose names end in the suffix, in lower or upper case, and a thumbnail
+    // extension in any case; album_thumb.png is a link to a folder.
+    const Names m_thumbnails{"a_thumb.png", "B_THUMB.PNG", "c_thumb.gif", "e_thumb.JPEG",
+                             "album_thumb.png"};
     // Never removed: pages, style sheets, music and notes are not images; old is a folder and
     // album a link to a folder, neither of them entered.
     const Names m_others{"index.html", "style.css", "music.mid", "notes.txt", "old", "album"};
@@ -110,15 +112,16 @@ protected:
         HousekeepingTest::SetUp();
         writeAll("photos/", {"a.jpg", "b.png"});
         writeAll("site/", {"index.html", "style.css"});
-        writeAll("site/image/", {"a.jpg", "B.PNG", "c.gif", "d.jpeg", "Photo_Thumb.jpg",
-                                 "a_thumb.png", "B_THUMB.PNG", "c_thumb.gif", "index.html",
-                                 "style.css", "music.mid", "notes.txt"});
+        writeAll("site/image/",
+                 {"a.jpg", "B.PNG", "c.gif", "d.jpeg", "Photo_Thumb.jpg", "paris_thumbs.jpg",
+                  "a_thumb.png", "B_THUMB.PNG", "c_thumb.gif", "e_thumb.JPEG", "index.html",
+                  "style.css", "music.mid", "notes.txt"});
         writeAll("site/image/old/", {"old.jpg", "old_thumb.png"});
         writeAll("elsewhere/", {"target.jpg"});
         writeAll("elsewhere/album/", {"inside.jpg", "inside_thumb.png"});
         link("elsewhere/target.jpg", "site/image/link.jpg");
         link("elsewhere/nothing.jpg", "site/image/gone.jpg");
-        link("elsewhere/album", "site/image/album_thumb");
+        link("elsewhere/album", "site/image/album_thumb.png");
         link("elsewhere/album", "site/image/album");
 
         m_settings.ImagePath = m_root.file("photos") + "/";
@@ -174,7 +177,7 @@ TEST_P(ClearOldImagesInAnotherFolder, TreatsMainImagesAndThumbnailsEachAsTheirSe
         EXPECT_TRUE(fs::is_symlink(m_trash / "files" / "gone.jpg"));
     }
     if (thumbImage == kToTrash) {
-        EXPECT_TRUE(fs::is_symlink(m_trash / "files" / "album_thumb"));
+        EXPECT_TRUE(fs::is_symlink(m_trash / "files" / "album_thumb.png"));
     }
 }
 
@@ -352,9 +355,9 @@ TEST_F(ClearOldImagesTest, ClearsOldImagesOnlyAsMainImagesWhenTheSuffixIsEmpty) 
 
     ClearOldImages(m_settings);
 
-    // Without a suffix the old thumbnails named as images are main images; the link to a
-    // folder named album_thumb is not an image at all.
-    EXPECT_EQ(outputImages(), unite(m_others, Names{"album_thumb"}));
+    // Without a suffix the old thumbnails named as images are main images, and so is the link
+    // album_thumb.png (the link goes, the folder it leads to stays).
+    EXPECT_EQ(outputImages(), m_others);
     expectUntouchedSurroundings();
 }
 

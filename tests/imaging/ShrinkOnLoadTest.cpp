@@ -2,6 +2,7 @@
 #include "imaging/ShrinkOnLoad.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -165,7 +166,9 @@ TEST(ShrinkOnLoad, MatchesTheThumbnailOfAFullSizeDecodeOverASweepOfSourcesAndBox
         for (const std::int32_t box : c.boxes) {
             SCOPED_TRACE(box);
             const ShrinkOnLoadTask task = pngThumbnails(box);
-            const auto header = shrinkOnLoad(source, dir.file("fast.png"), task);
+            const auto result = shrinkOnLoad(source, dir.file("fast.png"), task);
+            const auto& header = result.header;
+            EXPECT_TRUE(result.thumbnailWritten);
             ASSERT_NO_FATAL_FAILURE(
                 writeFullDecodeThumbnail(source, c.format, task, dir.file("full.png")));
 
@@ -200,12 +203,29 @@ TEST(ShrinkOnLoad, ReadsOnlyTheHeaderWithoutThumbnails) {
     const TempDir dir;
     const std::string source = dir.write("p.png", test::encodePng(Raster(30, 20, {1, 2, 3})));
 
-    const auto header = shrinkOnLoad(source, dir.file("p_thumb.png"), ShrinkOnLoadTask{});
+    const auto result = shrinkOnLoad(source, dir.file("p_thumb.png"), ShrinkOnLoadTask{});
+    const auto& header = result.header;
 
     ASSERT_TRUE(header.has_value());
+    EXPECT_FALSE(result.thumbnailWritten);
     EXPECT_EQ(header->width, 30);
     EXPECT_EQ(header->height, 20);
     EXPECT_FALSE(std::filesystem::exists(dir.file("p_thumb.png")));
+}
+
+TEST(ShrinkOnLoad, SaysWhyAThumbnailCouldNotBeWrittenAndSkipsAnEmptyOne) {
+    const TempDir dir;
+    const std::string square = dir.write("sq.png", test::encodePng(Raster(8, 8, {1, 2, 3})));
+
+    const auto empty = shrinkOnLoad(square, dir.file("w.png"), pngThumbnails(0));
+    EXPECT_TRUE(empty.header.has_value());
+    EXPECT_FALSE(empty.thumbnailWritten) << "a box of 0 gives a thumbnail of 0 x 0: no file";
+    EXPECT_EQ(empty.thumbnailError, 0);
+
+    const auto blocked = shrinkOnLoad(square, dir.file("missing/t.png"), pngThumbnails(100));
+    EXPECT_TRUE(blocked.header.has_value());
+    EXPECT_FALSE(blocked.thumbnailWritten);
+    EXPECT_EQ(blocked.thumbnailError, ENOENT);
 }
 
 TEST(ShrinkOnLoad, GivesNothingAndWritesNoThumbnailForAFileThatDoesNotDecode) {
@@ -219,7 +239,7 @@ TEST(ShrinkOnLoad, GivesNothingAndWritesNoThumbnailForAFileThatDoesNotDecode) {
     };
     for (const std::string& source : sources) {
         SCOPED_TRACE(source);
-        EXPECT_FALSE(shrinkOnLoad(source, dir.file("t.png"), pngThumbnails(40)).has_value());
+        EXPECT_FALSE(shrinkOnLoad(source, dir.file("t.png"), pngThumbnails(40)).header);
         EXPECT_FALSE(std::filesystem::exists(dir.file("t.png")));
     }
 }

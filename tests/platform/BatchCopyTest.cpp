@@ -55,7 +55,8 @@ void expectCopyFailure(const Call& call, const std::string& path) {
 class BatchCopyTest : public ::testing::Test {
 protected:
     bool copy(const std::vector<std::string>& sources, const fs::path& folder) {
-        return BatchCopy(sources, folder.string(), kTitle, m_prompter, m_progress, m_cancel);
+        return BatchCopy(underOwnNames(sources), folder.string(), kTitle, m_prompter, m_progress,
+                         m_cancel);
     }
 
     // Names in the target folder: shows what was copied and that nothing was left behind.

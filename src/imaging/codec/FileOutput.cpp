@@ -53,7 +53,10 @@ bool writeFileOrRemove(const std::string& path, std::span<const std::uint8_t> by
     const bool written = writeAll(fd, bytes);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
+        // The caller reads the cause from errno, so the clean-up must not change it.
+        const int cause = errno;
         ::unlink(path.c_str());
+        errno = cause;
         return false;
     }
     return true;

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "catalogue/SelectionChecks.h"
+
+#include <string>
+#include <unordered_map>
+
+#include "app/Settings.h"
+#include "catalogue/ImageKind.h"
+#include "catalogue/ImageList.h"
+#include "catalogue/NameCase.h"
+#include "platform/FileHead.h"
+#include "platform/Prompter.h"
+
+namespace vistrel {
+namespace {
+
+constexpr std::string_view kCaption = "画像ファイルエラー";
+constexpr std::string_view kNotImages = "次のファイルは画像ファイルではないため、出力しません。";
+constexpr std::string_view kSameName = " は ";
+constexpr std::string_view kSameNameEnd = " と出力先で同じ名前（";
+constexpr std::string_view kSameNameTail = "）になるため、出力しません。";
+
+constexpr std::string_view kJpegSignature = "\xFF\xD8\xFF";
+constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1A\n";
+constexpr std::string_view kGif87Signature = "GIF87a";
+constexpr std::string_view kGif89Signature = "GIF89a";
+constexpr std::size_t kLongestSignature = kPngSignature.size();
+
+bool startsWith(std::string_view bytes, std::string_view signature) {
+    return bytes.substr(0, signature.size()) == signature;
+}
+
+} // namespace
+
+bool hasSignatureOfItsName(std::string_view name, std::string_view bytes) {
+    switch (ClassifyImageName(name)) {
+    case ImageKind::Jpeg:
+        return startsWith(bytes, kJpegSignature);
+    case ImageKind::Png:
+        return startsWith(bytes, kPngSignature);
+    case ImageKind::Gif:
+        return startsWith(bytes, kGif87Signature) || startsWith(bytes, kGif89Signature);
+    case ImageKind::None:
+        break;
+    }
+    return false;
+}
+
+void uncheckFilesThatAreNotImages(ImageList& list, const Settings& settings, Prompter& prompter) {
+    std::string names;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const std::string& name = list.row(row).name;
+        if (!list.row(row).checked || ClassifyImageName(name) == ImageKind::None) {
+            continue;
+        }
+        const auto head = readFileHead(settings.ImagePath + name, kLongestSignature);
+        if (head && !hasSignatureOfItsName(name, *head)) {
+            list.setChecked(row, false);
+            names.append("\n").append(name);
+        }
+    }
+    if (!names.empty()) {
+        prompter.message(kCaption, std::string(kNotImages) + names, PromptIcon::Warning);
+    }
+}
+
+void uncheckNameClashes(ImageList& list, const Settings& settings, Prompter& prompter) {
+    std::unordered_map<std::string, int> firstWithName;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (!list.row(row).checked) {
+            continue;
+        }
+        const std::string& name = list.row(row).name;
+        std::string output = applyImageCase(name, settings.ImageCase);
+        const auto [first, isNew] = firstWithName.try_emplace(output, row);
+        if (!isNew) {
+            list.setChecked(row, false);
+            std::string text = name;
+            text.append(kSameName)
+                .append(list.row(first->second).name)
+                .append(kSameNameEnd)
+                .append(output)
+                .append(kSameNameTail);
+            prompter.message(kCaption, text, PromptIcon::Warning);
+        }
+    }
+}
+
+} // namespace vistrel
