@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include "support/PeakMemory.h"
 #include "support/RecordingProgressSink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -83,6 +86,25 @@ TEST(TempDir, GivesAFreshFolderThatIsRemovedWithItsContent) {
         EXPECT_EQ(nested.path().parent_path(), kept);
     }
     EXPECT_FALSE(fs::exists(kept));
+}
+
+TEST(PeakMemoryGrowth, SeesMemoryFilledAndFreedWithinTheWorkButNotBeforeIt) {
+    constexpr std::size_t kFilled = std::size_t{64} << 20;
+    {
+        // Filled before the measure: it must not count.
+        std::vector<char> earlier(kFilled);
+        std::memset(earlier.data(), 1, earlier.size());
+    }
+    const auto idle = peakMemoryGrowthKiB([] {});
+    ASSERT_TRUE(idle.has_value());
+    EXPECT_LT(*idle, 8 * 1024);
+
+    const auto filled = peakMemoryGrowthKiB([] {
+        std::vector<char> block(kFilled);
+        std::memset(block.data(), 1, block.size());
+    });
+    ASSERT_TRUE(filled.has_value());
+    EXPECT_GE(*filled, 60 * 1024);
 }
 
 } // namespace
