@@ -2,6 +2,7 @@
 #include "platform/FileContent.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 
@@ -53,6 +54,32 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Sets file to the file path names: the end of its chain of symbolic links, each link's target
+// taken from the link's own folder, or path itself when it is no link (or does not exist).
+// Replacing that file rather than the link keeps the link, as writing through it would.
+// Returns 0, or the errno of the failure (ELOOP for a chain that does not end).
+int fileBehindLinks(const std::string& path, std::string& file) {
+    constexpr int kMostLinks = 40;
+    file = path;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(file.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return 0;
+        }
+        char target[PATH_MAX];
+        const auto length = ::readlink(file.c_str(), target, sizeof target);
+        if (length < 0) {
+            return errno;
+        }
+        if (static_cast<std::size_t>(length) == sizeof target) {
+            return ENAMETOOLONG;
+        }
+        const std::filesystem::path next(std::string(target, static_cast<std::size_t>(length)));
+        file = (std::filesystem::path(file).parent_path() / next).string();
+    }
+    return ELOOP;
+}
+
 } // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path) {
@@ -98,7 +125,11 @@ Status readFileInto(const std::string& path, std::string& bytes) {
 }
 
 Status writeFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::filesystem::path target(path);
+    std::string file;
+    if (const int error = fileBehindLinks(path, file); error != 0) {
+        return Status::failure(path, errnoText(error));
+    }
+    const std::filesystem::path target(file);
     std::error_code error;
     if (target.has_parent_path()) {
         std::filesystem::create_directories(target.parent_path(), error);
@@ -110,7 +141,7 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     std::string temporary;
     int created = -1;
     for (unsigned attempt = 0; created < 0 && attempt < 100; ++attempt) {
-        temporary = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        temporary = file + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
         created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (created < 0 && errno != EEXIST) {
             break;
@@ -121,14 +152,18 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
         return Status::failure(path, errnoText(errno));
     }
 
-    const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    // The file replaced keeps its permissions, so a file only its owner may read stays so.
+    struct stat old {};
+    const bool keepMode = ::stat(file.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool written = (!keepMode || ::fchmod(fd.get(), old.st_mode & 07777) == 0) &&
+                         writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
     const int writeError = errno;
     if (fd.release() != 0 || !written) {
         const int cause = written ? errno : writeError;
         ::unlink(temporary.c_str());
         return Status::failure(path, errnoText(cause));
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
         const int cause = errno;
         ::unlink(temporary.c_str());
         return Status::failure(path, errnoText(cause));

@@ -19,6 +19,8 @@ Status readFileInto(const std::string& path, std::string& bytes);
 // Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
 // over path, so the file is either the old one or the new one, never half written. Creates
 // missing parent folders. On failure the old file is untouched and the temporary file removed.
+// A file replaced keeps its permission bits; a new one gets 0666 less the umask. When path is
+// a symbolic link (or a chain of them), the file it leads to is replaced and the link stays.
 Status writeFileAtomically(const std::string& path, std::string_view bytes);
 
 } // namespace vistrel
