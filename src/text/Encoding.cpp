@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "text/Encoding.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -11,8 +12,6 @@
 namespace vistrel {
 
 namespace {
-
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 detail::IconvConverter& decoder() {
     // One CP932 byte (a half-width katakana) can take three UTF-8 bytes.
@@ -64,11 +63,31 @@ std::string cp932ToUtf8(std::string_view cp932) {
     return out;
 }
 
-std::string decodeStoredText(std::string_view bytes) {
+StoredEncoding storedEncodingOf(std::string_view bytes) {
     // No CP932 text starts with these bytes (0xEF leads no assigned character), so the mark
     // cannot be mistaken for the start of a Shift_JIS file.
     if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        return StoredEncoding::Utf8WithByteOrderMark;
+    }
+    // Kana and most kanji in CP932 start with a byte UTF-8 uses only inside a character, and
+    // trail bytes below 0x80 or above 0xBF can never follow a UTF-8 lead byte; a Japanese text
+    // in CP932 that still reads as well-formed UTF-8 is all but unknown.
+    const bool plainAscii =
+        std::ranges::all_of(bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80U; });
+    if (!plainAscii && detail::isUtf8Text(bytes)) {
+        return StoredEncoding::Utf8;
+    }
+    return StoredEncoding::Cp932;
+}
+
+std::string decodeStoredText(std::string_view bytes) {
+    switch (storedEncodingOf(bytes)) {
+    case StoredEncoding::Utf8WithByteOrderMark:
         return detail::sanitizeUtf8(bytes.substr(kUtf8ByteOrderMark.size()));
+    case StoredEncoding::Utf8:
+        return std::string(bytes);
+    case StoredEncoding::Cp932:
+        break;
     }
     return cp932ToUtf8(bytes);
 }
@@ -76,8 +95,9 @@ std::string decodeStoredText(std::string_view bytes) {
 std::string encodeStoredText(std::string_view utf8) {
     // Reading the file back must give the very same text: a character CP932 holds only as a
     // look-alike (U+301C WAVE DASH comes back as U+FF5E) would otherwise change, and a path
-    // stored that way would no longer name its folder.
-    if (auto cp932 = utf8ToCp932(utf8); cp932 && cp932ToUtf8(*cp932) == utf8) {
+    // stored that way would no longer name its folder. So would CP932 bytes that happen to
+    // read as UTF-8.
+    if (auto cp932 = utf8ToCp932(utf8); cp932 && decodeStoredText(*cp932) == utf8) {
         return std::move(*cp932);
     }
     std::string out(kUtf8ByteOrderMark);

@@ -40,9 +40,23 @@ std::string utf8ToCp932(std::string_view utf8, Unmappable fallback);
 // byte, or a lead byte with the byte after it unless that one is ASCII (which is kept).
 std::string cp932ToUtf8(std::string_view cp932);
 
-// Decodes the bytes of a file the program stores as Shift_JIS (INI, comment file, code table):
-// UTF-8 when it starts with the UTF-8 byte order mark (which is removed; invalid UTF-8 after it
-// becomes U+FFFD), else CP932.
+// The UTF-8 byte order mark.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The encoding of a file the program stores as Shift_JIS (INI, comment file, code table).
+enum class StoredEncoding {
+    Cp932,
+    Utf8,                  // UTF-8 without a byte order mark, as many editors save it
+    Utf8WithByteOrderMark, // the mark, then UTF-8
+};
+
+// Utf8WithByteOrderMark when bytes start with the mark; Utf8 when they are well-formed UTF-8
+// holding at least one byte above 0x7F (CP932 Japanese text practically never is); else Cp932,
+// which is also what plain ASCII is taken for.
+StoredEncoding storedEncodingOf(std::string_view bytes);
+
+// Decodes the bytes of such a file in the encoding storedEncodingOf gives: the mark is removed
+// and invalid UTF-8 after it becomes U+FFFD; CP932 as cp932ToUtf8 decodes it.
 std::string decodeStoredText(std::string_view bytes);
 
 // Encodes text for such a file: CP932 when decodeStoredText gives back exactly this text, else

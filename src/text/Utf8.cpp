@@ -98,4 +98,16 @@ std::string sanitizeUtf8(std::string_view text) {
     return out;
 }
 
+bool isUtf8Text(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const Utf8Char ch = decodeUtf8(text, pos);
+        if (!ch.valid) {
+            return false;
+        }
+        pos += ch.length;
+    }
+    return true;
+}
+
 } // namespace vistrel::detail

@@ -29,4 +29,7 @@ void appendUtf8(std::string& out, char32_t codePoint);
 // text with each ill-formed piece replaced by U+FFFD; well-formed text is returned unchanged.
 std::string sanitizeUtf8(std::string_view text);
 
+// Whether text is well-formed UTF-8 throughout (the empty text is).
+bool isUtf8Text(std::string_view text);
+
 } // namespace vistrel::detail

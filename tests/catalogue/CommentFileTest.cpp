@@ -65,6 +65,29 @@ TEST(LoadingComments, GivesBackWhatWasSavedAndReplacesEveryComment) {
     EXPECT_TRUE(prompter.calls.empty());
 }
 
+TEST(LoadingComments, ReadsUtf8WithoutAByteOrderMarkAndCp932Alike) {
+    TempDir dir;
+    const std::string entries = "0\r\n桜と富士山\r\n二行目\r\n--*--*--*--*--\r\n"
+                                "1\r\n夏 ①\r\n--*--*--*--*--\r\n";
+    const std::vector<std::string> expected = {"桜と富士山\r\n二行目", "夏 ①"};
+    ScriptedPrompter prompter;
+
+    dir.write("utf8.vtc", "2\r\n" + entries);
+    ImageList list = listOf(2);
+    ASSERT_TRUE(LoadComments(list, dir.file("utf8.vtc"), prompter));
+    EXPECT_EQ(list.comments(), expected);
+
+    dir.write("cp932.vtc", "2\r\n" + *utf8ToCp932(entries));
+    list = listOf(2);
+    ASSERT_TRUE(LoadComments(list, dir.file("cp932.vtc"), prompter));
+    EXPECT_EQ(list.comments(), expected);
+
+    dir.write("emoji.vtc", "2\r\n1\r\n😀\r\n--*--*--*--*--\r\n");
+    ASSERT_TRUE(LoadComments(list, dir.file("emoji.vtc"), prompter));
+    EXPECT_EQ(list.comments(), (std::vector<std::string>{"", "😀"}));
+    EXPECT_TRUE(prompter.calls.empty());
+}
+
 TEST(LoadingComments, AsksWhenTheFileWasSavedForMoreImagesAndSkipsTheSurplus) {
     TempDir dir;
     dir.write("c.vtc", kFiveImagesFile);

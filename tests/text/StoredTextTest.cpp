@@ -50,6 +50,22 @@ TEST(AStoredTextFile, IsReadAsUtf8AfterAByteOrderMarkAndAsCp932Otherwise) {
     EXPECT_EQ(decodeStoredText("\xEF\xBB"), "\uFFFD");
 }
 
+TEST(AStoredTextFile, IsReadAsUtf8WithoutAMarkWhenItIsWellFormedUtf8BeyondAscii) {
+    EXPECT_EQ(storedEncodingOf("; 旅行\r\nTitle=😀"), StoredEncoding::Utf8);
+    EXPECT_EQ(decodeStoredText("; 旅行\r\nTitle=😀"), "; 旅行\r\nTitle=😀");
+    EXPECT_EQ(storedEncodingOf("Title=x\r\n"), StoredEncoding::Cp932);
+    EXPECT_EQ(storedEncodingOf(""), StoredEncoding::Cp932);
+    EXPECT_EQ(storedEncodingOf(bytesOf({0x89, 0xE6, 0x91, 0x9C})), StoredEncoding::Cp932);
+    EXPECT_EQ(storedEncodingOf("旅\xFF"), StoredEncoding::Cp932);
+    EXPECT_EQ(storedEncodingOf(kByteOrderMark + "x"), StoredEncoding::Utf8WithByteOrderMark);
+}
+
+TEST(AStoredTextFile, IsUtf8WhenItsCp932BytesWouldReadAsUtf8) {
+    // ﾃｩ is 0xC3 0xA9 in CP932: é in UTF-8.
+    EXPECT_EQ(encodeStoredText("ﾃｩ"), kByteOrderMark + "ﾃｩ");
+    EXPECT_EQ(encodeStoredText("ﾃｽﾄ"), bytesOf({0xC3, 0xBD, 0xC4}));
+}
+
 TEST(AStoredTextFile, GivesBackTheSameTextThroughARealFile) {
     const std::vector<std::string> texts = {
         "",
@@ -60,6 +76,7 @@ TEST(AStoredTextFile, GivesBackTheSameTextThroughARealFile) {
         "😀 한 é \U000E0001",
         "\uFEFF先頭",
         "C:\\photos\\~user",
+        "ﾃｩ",
     };
     const test::TempDir folder;
     for (std::size_t i = 0; i < texts.size(); ++i) {
