@@ -71,30 +71,24 @@ std::string composeLine(std::string_view key, std::string_view value) {
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument document;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            document.m_lines.emplace_back(text.substr(start));
-            break;
-        }
-        document.m_lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-            ++start;
-        }
-    }
+    document.m_lines = StoredLines::fromText(text);
+    return document;
+}
+
+IniDocument IniDocument::fromFileBytes(std::string_view bytes) {
+    IniDocument document;
+    document.m_lines = StoredLines::fromBytes(bytes);
     return document;
 }
 
 std::optional<IniDocument::SectionRange> IniDocument::findSection(std::string_view section) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const auto name = sectionName(m_lines[i]);
+        const auto name = sectionName(m_lines.text(i));
         if (!name || !equalsIgnoringAsciiCase(*name, section)) {
             continue;
         }
         std::size_t end = i + 1;
-        while (end < m_lines.size() && !sectionName(m_lines[end])) {
+        while (end < m_lines.size() && !sectionName(m_lines.text(end))) {
             ++end;
         }
         return SectionRange{i, end};
@@ -105,7 +99,7 @@ std::optional<IniDocument::SectionRange> IniDocument::findSection(std::string_vi
 std::optional<std::size_t> IniDocument::findKey(const SectionRange& range,
                                                 std::string_view key) const {
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        const auto name = keyName(m_lines[i]);
+        const auto name = keyName(m_lines.text(i));
         if (name && equalsIgnoringAsciiCase(*name, key)) {
             return i;
         }
@@ -123,7 +117,7 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     if (!line) {
         return std::nullopt;
     }
-    const std::string_view text = m_lines[*line];
+    const std::string_view text = m_lines.text(*line);
     auto found = trimBlanks(text.substr(text.find('=') + 1));
     if (found.size() >= 2 && found.front() == '"' && found.back() == '"') {
         found = found.substr(1, found.size() - 2);
@@ -135,31 +129,26 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
     const auto range = findSection(section);
     if (!range) {
         // A new section is set off from the text before it by one blank line.
-        if (!m_lines.empty() && !trimBlanks(m_lines.back()).empty()) {
-            m_lines.emplace_back();
+        if (!m_lines.empty() && !trimBlanks(m_lines.text(m_lines.size() - 1)).empty()) {
+            m_lines.append({});
         }
-        m_lines.push_back("[" + std::string(section) + "]");
-        m_lines.push_back(composeLine(key, value));
+        m_lines.append("[" + std::string(section) + "]");
+        m_lines.append(composeLine(key, value));
         return;
     }
     if (const auto line = findKey(*range, key)) {
-        m_lines[*line] = composeLine(key, value);
+        m_lines.replace(*line, composeLine(key, value));
         return;
     }
     std::size_t insertAt = range->end;
-    while (insertAt > range->header + 1 && trimBlanks(m_lines[insertAt - 1]).empty()) {
+    while (insertAt > range->header + 1 && trimBlanks(m_lines.text(insertAt - 1)).empty()) {
         --insertAt;
     }
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                   composeLine(key, value));
+    m_lines.insert(insertAt, composeLine(key, value));
 }
 
 std::string IniDocument::text(std::string_view eol) const {
-    std::string result;
-    for (const auto& line : m_lines) {
-        result.append(line).append(eol);
-    }
-    return result;
+    return m_lines.text(eol);
 }
 
 } // namespace vistrel

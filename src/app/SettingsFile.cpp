@@ -6,12 +6,10 @@
 
 #include "app/SettingsTable.h"
 #include "platform/FileContent.h"
-#include "text/Encoding.h"
 
 namespace vistrel {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kBlack = "#000000";
 
 std::vector<const SettingDescriptor*> inLoadOrder() {
@@ -30,11 +28,11 @@ IniDocument readIniFile(const std::string& path) {
     if (!bytes) {
         return {};
     }
-    return IniDocument::parse(decodeStoredText(*bytes));
+    return IniDocument::fromFileBytes(*bytes);
 }
 
 Status writeIniFile(const std::string& path, const IniDocument& document) {
-    return writeFileAtomically(path, encodeStoredText(document.text(kLineEnd)));
+    return writeFileAtomically(path, document.fileBytes());
 }
 
 Settings loadSettings(const IniDocument& document, const std::string& programFolder) {

@@ -14,8 +14,11 @@ namespace vistrel {
 IniDocument readIniFile(const std::string& path);
 
 // Writes the document whole to a temporary file beside path and renames it into place, so a
-// crash never leaves half a settings file. CP932 with CR LF line ends, or UTF-8 with a byte
-// order mark when a value holds a character CP932 cannot. A missing parent folder is created.
+// crash never leaves half a settings file (writeFileAtomically). The lines read from the file
+// that the document did not change go back byte for byte; the file stays UTF-8 when it was read
+// as UTF-8 without a byte order mark, else it is CP932, or UTF-8 with a byte order mark when a
+// line holds a character CP932 cannot (IniDocument::fileBytes). New lines end in CR LF unless
+// the file's first line ends otherwise. A missing parent folder is created.
 Status writeIniFile(const std::string& path, const IniDocument& document);
 
 // Load all: every stored value from the document in the load order, the default for a missing

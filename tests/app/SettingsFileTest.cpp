@@ -174,6 +174,26 @@ TEST(TheSettingsFile, KeepsCommentsUnknownKeysAndSectionsThroughASave) {
     EXPECT_EQ(loadSettingsFile(dir.file("v.ini"), "/p/").ImageMode, 5);
 }
 
+TEST(TheSettingsFile, ReadsAUtf8FileWithoutAByteOrderMarkAndKeepsItUtf8) {
+    TempDir dir;
+    const std::string handWritten = "; 旅行用の設定\n[Page3]\nTitle=旅の写真\nメモ=残す\n";
+    dir.write("v.ini", handWritten);
+    Settings settings = loadSettingsFile(dir.file("v.ini"), "/p/");
+    EXPECT_EQ(settings.Title, "旅の写真");
+    settings.ThumSize = 150;
+    settings.HPName = "戻る";
+    ASSERT_TRUE(saveSettingsFile(dir.file("v.ini"), settings));
+
+    const std::string bytes = dir.read("v.ini");
+    EXPECT_EQ(bytes.rfind(handWritten + "FontFace=MS UI Gothic\n", 0), 0u) << bytes;
+    EXPECT_NE(bytes.find("\n\n[Page1]\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\nThumSize=150\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\nHPName=戻る\n"), std::string::npos);
+    const Settings loaded = loadSettingsFile(dir.file("v.ini"), "/p/");
+    EXPECT_EQ(loaded.Title, "旅の写真");
+    EXPECT_EQ(loaded.HPName, "戻る");
+}
+
 TEST(TheSettingsFile, LoadsQuotedAndBlankPaddedValues) {
     TempDir dir;
     dir.write("v.ini", "[Page3]\r\nTitle = \"  Trip  \" \r\nImageNum=  8 \r\n"
