@@ -32,6 +32,19 @@ TEST(StoredLines, GiveBackEveryLineReadByteForByteWithItsOwnLineEnd) {
               "; " + kNecSelectedKanji + "\n[A]\r\nkey=" + kGazouCp932 + "\rlast=" + kGazouCp932);
 }
 
+TEST(StoredLines, ReadEachLineAsUtf8WhenItIsUtf8AndElseAsCp932) {
+    const std::string mixed = kGazouCp932 + "\n旅行\n";
+    auto lines = StoredLines::fromBytes(mixed);
+    EXPECT_EQ(lines.text(0), "画像");
+    EXPECT_EQ(lines.text(1), "旅行");
+    EXPECT_EQ(lines.bytes(), mixed);
+
+    lines = StoredLines::fromBytes(kMark + "😀\n" + kGazouCp932 + "\n");
+    EXPECT_EQ(lines.text(1), "画像");
+    lines.append("x");
+    EXPECT_EQ(lines.bytes(), kMark + "😀\n" + kGazouCp932 + "\nx\n");
+}
+
 TEST(StoredLines, EndNewLinesLikeTheFirstLineReadAndLeaveNoLineUnended) {
     auto lines = StoredLines::fromBytes("a\nb\r\nc");
     lines.append("d");
