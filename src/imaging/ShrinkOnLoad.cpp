@@ -39,7 +39,9 @@ ShrinkOnLoadResult shrinkOnLoad(const std::string& sourcePath, const std::string
         return result;
     }
     result.header = decoded->header;
-    if (size.width <= 0 || size.height <= 0) {
+    // A box of 0, or one far beyond any picture, gives no thumbnail: the pages then show the
+    // image itself, and there is no file to be missing.
+    if (!thumbnailDrawable(size)) {
         return result;
     }
     errno = 0;

@@ -29,7 +29,7 @@ struct ShrinkOnLoadResult {
     std::optional<ImageHeader> header;
     bool thumbnailWritten = false;
     // The errno of a thumbnail that was due and could not be written; 0 when it was written,
-    // none was asked for, or the thumbnail is empty (a side of 0 pixels gives no file).
+    // none was asked for, or its size cannot be drawn (thumbnailDrawable): no file then.
     int thumbnailError = 0;
 };
 

@@ -130,7 +130,8 @@ TEST(VistrelCliInfo, PrintsTheResolutionAndColourTexts) {
     result = runProcess(kCli, {"info", dir.file("broken.jpg")});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "[エラー] 画像ファイルから DIB ハンドルを取得するのに失敗しました\n");
+    EXPECT_EQ(result.err,
+              "[エラー] broken.jpg: 画像ファイルから DIB ハンドルを取得するのに失敗しました\n");
 
     result = runProcess(kCli, {"info"});
     EXPECT_EQ(result.exitCode, 2);
