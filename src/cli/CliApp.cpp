@@ -43,9 +43,20 @@ Commands:
       --view           open the result in the browser when done
       --save           write the settings back (PlayMusic turned off by the
                        music question included)
-      --quiet          no progress bar and no result line
-      Ctrl-C stops the run where it looks for a cancel (pages written so far
-      stay); a second Ctrl-C ends the program.
+      --quiet          no progress bar, no result line and no question that
+                       --yes or --no answers: only what stops the run, fails
+                       it or leaves a file out is printed
+      Ctrl-C, SIGTERM and SIGHUP stop the run where it looks for a cancel
+      (pages finished so far stay; a page being written is not left cut); a
+      second one ends the program.
+      What is deleted before the new files are written, with the default
+      settings: every *.html file of the output folder (AllowUndo 0), and,
+      when the source folder is the output image folder, every thumbnail:
+      each file whose name ends in AddString (lower or upper case) and a
+      thumbnail extension (png, jpg, jpeg, gif); the source images stay.
+      Files that do not start as their image type (a text file or a link to
+      one named .jpg) are never published. Any file that cannot be written
+      is named at the end, and the run then exits with 1.
 
   settings [--ini FILE] [--set KEY=VALUE]... [--save]
       Start up as the window does and print the effective settings as INI text,
