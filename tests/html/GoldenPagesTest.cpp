@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Runs every case under tests/golden/ through the page writers and compares each page with the
 // one written by hand from the rules.
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <set>
@@ -22,6 +23,7 @@
 #include "platform/Prompter.h"
 #include "platform/Status.h"
 #include "support/ExifWriter.h"
+#include "support/RecordingProgressSink.h"
 #include "support/TempDir.h"
 #include "text/Encoding.h"
 
@@ -164,7 +166,7 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     list.appendRows(std::move(rows));
 
     YesPrompter prompter;
-    NullProgressSink progress;
+    test::RecordingProgressSink progress;
     CancelFlag cancel;
     ImagePass pass(ShrinkOnLoadTask::from(settings), ImagePass::hardwareWorkers());
     std::vector<Status> failedWrites;
@@ -179,6 +181,13 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     }
     EXPECT_EQ(result, 1);
     EXPECT_TRUE(failedWrites.empty()) << failedWrites.front().path();
+    // The bar ends full: the last progress a run reports has done equal to total.
+    const auto last = std::find_if(progress.events.rbegin(), progress.events.rend(),
+                                   [](const std::string& e) { return e.starts_with("progress "); });
+    ASSERT_NE(last, progress.events.rend());
+    const std::string fraction = last->substr(std::string("progress ").size());
+    const std::size_t slash = fraction.find('/');
+    EXPECT_EQ(fraction.substr(0, slash), fraction.substr(slash + 1)) << *last;
 
     std::set<std::string> expectedNames;
     for (const auto& entry : std::filesystem::directory_iterator(golden.expectedFolder)) {
