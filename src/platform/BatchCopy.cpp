@@ -57,6 +57,44 @@ bool writeAll(int fd, const char* bytes, std::size_t size) {
     return true;
 }
 
+// Copies what is left of in to out by reading and writing; 0 or the errno of the failure.
+int copyByReading(int in, int out) {
+    std::vector<char> block(kCopyBlock);
+    for (;;) {
+        const ssize_t got = ::read(in, block.data(), block.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return got < 0 ? errno : 0;
+        }
+        if (!writeAll(out, block.data(), static_cast<std::size_t>(got))) {
+            return errno;
+        }
+    }
+}
+
+// Copies in to out inside the kernel, which can share the blocks on a file system that allows
+// it; falls back to reading and writing where the two files cannot be copied so. 0 or the
+// errno of the failure.
+int copyContent(int in, int out) {
+    bool started = false;
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, kCopyBlock, 0);
+        if (copied < 0 && errno == EINTR) {
+            continue;
+        }
+        if (copied < 0 && !started &&
+            (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+            return copyByReading(in, out);
+        }
+        if (copied <= 0) {
+            return copied < 0 ? errno : 0;
+        }
+        started = true;
+    }
+}
+
 // Copies the bytes of source into the new file copy; 0 or the errno of the failure.
 int copyBytes(const std::string& source, const fs::path& copy) {
     const int in = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -70,22 +108,7 @@ int copyBytes(const std::string& source, const fs::path& copy) {
         ::close(in);
         return cause;
     }
-    std::vector<char> block(kCopyBlock);
-    int cause = 0;
-    for (;;) {
-        const ssize_t got = ::read(in, block.data(), block.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            cause = got < 0 ? errno : 0;
-            break;
-        }
-        if (!writeAll(out, block.data(), static_cast<std::size_t>(got))) {
-            cause = errno;
-            break;
-        }
-    }
+    int cause = copyContent(in, out);
     ::close(in);
     if (::close(out) != 0 && cause == 0) {
         cause = errno;
