@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-60}"
 build=build/fuzz
-fuzzers=(IniDocumentFuzzer ImageDecoderFuzzer ExifReaderFuzzer CodeTableFuzzer)
+fuzzers=(IniDocumentFuzzer CommentFileFuzzer ImageDecoderFuzzer ExifReaderFuzzer CodeTableFuzzer)
 
 cmake -S . -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
