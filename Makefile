@@ -2,7 +2,7 @@
 # The README's two commands. Everything else is CMake.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps demo test build-debug build-asan build-release clean
+.PHONY: deps demo test build-debug build-asan build-tsan build-release clean
 
 deps:
 	./scripts/install-deps.sh
@@ -19,17 +19,24 @@ build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 
+# Only the core tests: the thread sanitizer watches the parallel image pass.
+build-tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS)
+
 # The main job on the shipped demo: the site goes to build/demo-site/ and the path of its index
 # page is printed. The demo settings file is read, never written.
 demo: build-release
 	./build/release/src/cli/vistrel-cli create --ini demo/demo.ini --source demo/pictures \
 		--output build/demo-site --comments demo/comment.vtc --yes
 
-# Every test, then the same suite under the sanitizers, then a short fixed-time fuzz run of
-# each parser and decoder (FUZZ_SECONDS, 60 by default).
-test: build-debug build-asan
+# Every test, then the same suite under the address and undefined-behaviour sanitizers, the
+# tests of the parallel image pass under the thread sanitizer, then a short fixed-time fuzz run
+# of each parser and decoder (FUZZ_SECONDS, 60 by default).
+test: build-debug build-asan build-tsan
 	ctest --preset debug -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	ctest --preset tsan -j $(JOBS)
 	./scripts/run-fuzzers.sh
 
 clean:
