@@ -22,20 +22,12 @@ using test::filesUnder;
 using test::holds;
 using test::kCli;
 using test::makeSource;
+using test::namesIn;
 using test::runCreate;
 using test::runProcess;
 using test::TempDir;
 using test::writePng;
 using Files = std::map<std::string, std::string>;
-
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : fs::directory_iterator(folder)) {
-        names.push_back(item.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 Files pagesOf(const Files& site) {
     Files pages;

@@ -17,16 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Names left in folder besides the expected ones: a page must leave no temporary file behind.
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(APageFile, ReplacesAnOldPageWholeWithTheModeOfANewFile) {
     const test::TempDir folder;
     const std::string path = folder.write("index.html", "old content that is longer");
@@ -42,7 +32,7 @@ TEST(APageFile, ReplacesAnOldPageWholeWithTheModeOfANewFile) {
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644U);
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"index.html"});
+    EXPECT_EQ(test::namesIn(folder.path()), std::vector<std::string>{"index.html"});
 }
 
 TEST(APageFile, ReplacesALinkInThePagesPlaceAndLeavesItsTargetAlone) {
@@ -80,7 +70,7 @@ TEST(APageFile, NamesThePageAndTheSystemsReasonWhenItCannotBeWritten) {
     missing.stream().print("page");
     EXPECT_EQ(missing.finish().cause(), "No such file or directory");
 
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"catalog.html"});
+    EXPECT_EQ(test::namesIn(folder.path()), std::vector<std::string>{"catalog.html"});
 }
 
 TEST(APageFile, TakesTheLongestNameTheFileSystemAllows) {
@@ -100,7 +90,7 @@ TEST(APageFile, DroppedUnfinishedLeavesTheOldPageAsItWas) {
         page.stream().print("half of a new ind");
     }
     EXPECT_EQ(folder.read("index.html"), "the old index");
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"index.html"});
+    EXPECT_EQ(test::namesIn(folder.path()), std::vector<std::string>{"index.html"});
 }
 
 } // namespace

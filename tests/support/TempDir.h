@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vistrel::test {
 
@@ -42,5 +43,8 @@ private:
 
 // The bytes of any file; empty (and a test failure) when it cannot be read.
 std::string readBytes(const std::filesystem::path& file);
+
+// The names in folder, sorted: shows what a step left there, temporary files included.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
 } // namespace vistrel::test
