@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileContent.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -19,6 +18,7 @@
 namespace vistrel {
 namespace {
 
+using test::namesIn;
 using test::TempDir;
 namespace fs = std::filesystem;
 
@@ -26,16 +26,6 @@ unsigned permissionsOf(const std::string& path) {
     struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
     return info.st_mode & 07777U;
-}
-
-// The names in folder, so a test can see that no temporary file was left behind.
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 TEST(WritingAFileAtomically, KeepsThePermissionsOfTheFileItReplaces) {
