@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/ThumbnailRenderer.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "app/ColorText.h"
 #include "app/Settings.h"
 #include "catalogue/ImageKind.h"
+#include "imaging/Image.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageLibrary.h"
 #include "imaging/SharpenPixels.h"
@@ -19,6 +23,13 @@ constexpr std::int32_t kJpegType = 1;
 // most of the work (and memory) of a full-size decode.
 constexpr std::int32_t kPreShrinkMargin = 2;
 
+// Twice a side as the smallest side a decode may shrink to. A thumbnail too large to draw asks
+// for the full size, which is the most any decode gives.
+int preShrinkSide(std::int64_t side) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(kPreShrinkMargin * side, 0, std::numeric_limits<int>::max()));
+}
+
 bool saveThumbnail(const std::string& path, const Image& thumb, std::int32_t thumbType) {
     if (thumbType == kPngType) {
         return SavePngImage(path, thumb);
@@ -30,6 +41,12 @@ bool saveThumbnail(const std::string& path, const Image& thumb, std::int32_t thu
 }
 
 } // namespace
+
+// The sides are checked alone first so that their product cannot overflow.
+bool thumbnailDrawable(ThumbnailSize size) {
+    return size.width > 0 && size.height > 0 && size.width <= kMaxImagePixels &&
+           size.height <= kMaxImagePixels && size.width * size.height <= kMaxImagePixels;
+}
 
 ThumbnailOptions ThumbnailOptions::from(const Settings& settings) {
     const RgbColor background = parseColorText(settings.BGColor);
@@ -43,23 +60,25 @@ ThumbnailOptions ThumbnailOptions::from(const Settings& settings) {
 
 bool renderThumbnail(Image& source, std::int32_t sourceWidth, std::int32_t sourceHeight,
                      ThumbnailSize size, const ThumbnailOptions& options, const std::string& path) {
-    if (size.width <= 0 || size.height <= 0) {
+    if (!thumbnailDrawable(size)) {
         return false;
     }
-    Surface surface(size.width, size.height, options.background);
+    const auto width = static_cast<int>(size.width);
+    const auto height = static_cast<int>(size.height);
+    Surface surface(width, height, options.background);
     if (options.legacy) {
-        ResizeImage(source, size.width, size.height);
+        ResizeImage(source, width, height);
     }
     // A pre-shrunk decode is smaller than its header, so the modern path draws the image's own
     // rectangle, which is the whole picture. The legacy library drew the header's rectangle of
     // the image it had just resized, and that path keeps doing so.
     const int drawnWidth = options.legacy ? sourceWidth : source.width();
     const int drawnHeight = options.legacy ? sourceHeight : source.height();
-    StretchImageToDC(surface, 0, 0, size.width, size.height, source, 0, 0, drawnWidth, drawnHeight);
+    StretchImageToDC(surface, 0, 0, width, height, source, 0, 0, drawnWidth, drawnHeight);
     if (options.legacy) {
-        CopyImageToDC(surface, 0, 0, size.width, size.height, source, 0, 0);
+        CopyImageToDC(surface, 0, 0, width, height, source, 0, 0);
     }
-    ImageHandle thumb = CaptureImage(surface, 0, 0, size.width, size.height);
+    ImageHandle thumb = CaptureImage(surface, 0, 0, width, height);
     if (!thumb) {
         return false;
     }
@@ -76,8 +95,7 @@ std::optional<DecodedImage> decodeForThumbnail(const std::string& sourcePath, Th
     if (!format) {
         return std::nullopt;
     }
-    const DecodeRequest request{false, kPreShrinkMargin * size.width,
-                                kPreShrinkMargin * size.height};
+    const DecodeRequest request{false, preShrinkSide(size.width), preShrinkSide(size.height)};
     auto decoded = decodeImageFile(sourcePath, *format, request);
     if (!decoded || !decoded->image) {
         return std::nullopt;

@@ -8,12 +8,15 @@ namespace vistrel {
 struct Settings;
 
 // The side of the square a thumbnail is fitted into: ThumSize when Thumbres is 5, otherwise
-// 20 x Thumbres + 40 (80, 100 and 120 for the presets 2, 3 and 4).
-std::int32_t thumbnailBox(const Settings& settings);
+// 20 x Thumbres + 40 (80, 100 and 120 for the presets 2, 3 and 4). In 64 bits, so that any
+// Thumbres a settings file holds gives its true product (20 x 2147483647 + 40 is 42949672980).
+std::int64_t thumbnailBox(const Settings& settings);
 
+// Sides in 64 bits: a box beyond 32 bits gives a thumbnail size the pages still print as it is,
+// though no such thumbnail can be drawn.
 struct ThumbnailSize {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
 
     friend bool operator==(const ThumbnailSize&, const ThumbnailSize&) = default;
 };
@@ -23,6 +26,6 @@ struct ThumbnailSize {
 // precision and the product cut toward zero (640 x 480 in 100 gives 100 x 75). A side that
 // would come out as 0 (a 1000 x 1 image) is 1, since an empty thumbnail cannot exist. A width
 // of 0 or less (the image did not load) gives 0 x 0: no thumbnail.
-ThumbnailSize thumbnailSize(std::int32_t width, std::int32_t height, std::int32_t box);
+ThumbnailSize thumbnailSize(std::int32_t width, std::int32_t height, std::int64_t box);
 
 } // namespace vistrel

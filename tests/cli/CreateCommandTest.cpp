@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "imaging/ImageLibrary.h"
+#include "cli/CliFixtures.h"
 #include "support/ProcessRunner.h"
 #include "support/TempDir.h"
 #include "text/Encoding.h"
@@ -19,33 +19,14 @@
 namespace vistrel {
 namespace {
 
+using test::kCli;
+using test::makeSource;
 using test::runProcess;
 using test::TempDir;
+using test::writePng;
 
-const std::string kCli = VISTREL_CLI_PATH;
 constexpr const char* kDoneLine =
     "[完了メッセージ] HTML ファイルの出力が完了しました。今すぐ表示しますか？";
-
-void writePng(const std::string& path, int width, int height) {
-    auto image = Image::create(width, height);
-    ASSERT_NE(image, nullptr);
-    auto pixels = image->pixels();
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        pixels[i] = static_cast<std::uint8_t>(i % 253);
-    }
-    ASSERT_TRUE(SavePngImage(path, *image));
-}
-
-// A source folder of count images named p000.png ...
-std::string makeSource(const TempDir& dir, int count) {
-    std::filesystem::create_directories(dir.file("src"));
-    for (int i = 0; i < count; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "src/p%03d.png", i);
-        writePng(dir.file(name), 64 + i % 5, 48);
-    }
-    return dir.file("src");
-}
 
 bool exists(const std::string& path) {
     return std::filesystem::exists(path);
@@ -218,6 +199,63 @@ TEST(VistrelCliCreate, LinksNamesWithBackslashesAndBytesThatAreNoUtf8ByTheirOwnB
     EXPECT_NE(second.find("<A HREF=\"a%5Cb.html\">"), std::string::npos) << second;
 }
 
+// Each page of a run with settings far outside their range, which hold every number the pages
+// print from them in full: none may overflow (the sanitizer build stops the program when one
+// does).
+TEST(VistrelCliCreate, PrintsTheFullNumbersOfSettingsFarOutsideTheirRange) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("src"));
+    writePng(dir.file("src/tall.png"), 40, 80);
+    dir.write("song.mid", "MThd");
+    struct Run {
+        std::vector<std::string> settings;
+        std::string page;
+        std::vector<std::string> numbers;
+    };
+    const Run runs[] = {
+        // Cell ThumSize + 30, text cell ThumSize / 2, thumbnail 2147483647 x 80 / 40 cut to
+        // the box: 1073741823 x 2147483647, its cell 1073741823 + 12 wide.
+        {{"Thumbres=5", "ThumSize=2147483647"},
+         "catalog.html",
+         {"<TD WIDTH=\"2147483677\">", "HEIGHT=\"2147483677\" WIDTH= \"1073741835\"",
+          "WIDTH=\"1073741823\" HEIGHT=\"2147483647\"", "<TD HEIGHT=\"1073741823\""}},
+        // Box 20 x 2147483647 + 40 = 42949672980, cell 42949673000; 40 / 80 of the box is
+        // 21474836490.
+        {{"Thumbres=2147483647"},
+         "catalog.html",
+         {"<TD WIDTH=\"42949673000\">", "HEIGHT=\"42949673000\" WIDTH= \"21474836502\"",
+          "WIDTH=\"21474836490\" HEIGHT=\"42949672980\""}},
+        // The menu of the frame set with box 20 x -2147483648 + 40: no thumbnail, 0 x 0.
+        {{"Frame=1", "Thumbres=-2147483648"}, "menu.html", {"WIDTH=\"0\" HEIGHT=\"0\""}},
+        // Fitted into Resx x Resy: Resx / 40 < Resy / 80, so the height is Resx x 80 / 40.
+        {{"Changeres=1", "Unit=0", "KeepRatio=1", "Resx=-2147483648", "Resy=1"},
+         "tall.html",
+         {"WIDTH=\"-2147483648\" HEIGHT=\"-4294967296\""}},
+        // (Volume - 100) x 100.
+        {{"Mode=1", "PlayMusic=1", "Tag=1", "Volume=-2147483648",
+          "MIDIFile=" + dir.file("song.mid")},
+         "catalog.html",
+         {" VOLUME=\"-214748374800\""}},
+    };
+    int number = 0;
+    for (const Run& run : runs) {
+        const std::string output = "site" + std::to_string(number++);
+        std::vector<std::string> arguments = {"create",         "--ini",         dir.file("v.ini"),
+                                              "--source",       dir.file("src"), "--output",
+                                              dir.file(output), "--yes",         "--quiet"};
+        for (const std::string& setting : run.settings) {
+            arguments.insert(arguments.end(), {"--set", setting});
+        }
+        SCOPED_TRACE(run.settings.front());
+        const auto result = runProcess(kCli, arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const std::string page = dir.read(output + "/" + run.page);
+        for (const std::string& text : run.numbers) {
+            EXPECT_NE(page.find(text), std::string::npos) << text << "\n" << page;
+        }
+    }
+}
+
 TEST(VistrelCliCreate, RefusesASubFolderThatLeavesTheOutputFolder) {
     TempDir dir;
     const std::string source = makeSource(dir, 1);
@@ -294,12 +332,15 @@ TEST(VistrelCliCreate, StopsAtCtrlCLeavingWhatItWroteAndNoCompletionMessage) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_TRUE(exists(dir.file("site/catalog.html")));
+    // The index was begun but not finished: no cut page is left in its place.
+    EXPECT_FALSE(exists(dir.file("site/catalog.html")));
     EXPECT_FALSE(exists(dir.file("site/image/p199_thumb.png")));
     for (const std::string& name : thumbnailsIn(dir.file("site/image"))) {
         EXPECT_FALSE(name.starts_with(".vistrel")) << name;
     }
-    EXPECT_EQ(test::readBytes(errPath).find("完了メッセージ"), std::string::npos);
+    const std::string err = test::readBytes(errPath);
+    EXPECT_EQ(err.find("完了メッセージ"), std::string::npos);
+    EXPECT_NE(err.find("vistrel-cli create: cancelled"), std::string::npos) << err;
 }
 
 } // namespace

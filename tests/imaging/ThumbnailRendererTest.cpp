@@ -368,6 +368,33 @@ TEST(RenderThumbnail, WritesNothingForASizeWithASideOfZero) {
     }
 }
 
+TEST(RenderThumbnail, WritesNothingForASizeLargerThanTheLibraryCanCreate) {
+    TempDir dir;
+    const ImageHandle source = Image::create(64, 48);
+    // 2^32 + 40 would read as 40 in 32 bits and give a small thumbnail of the wrong size.
+    constexpr std::int64_t kWrapsToForty = (std::int64_t{1} << 32) + 40;
+    for (const ThumbnailSize size :
+         {ThumbnailSize{kWrapsToForty, 30}, ThumbnailSize{40, kWrapsToForty},
+          ThumbnailSize{1500000000, 1125000000}, ThumbnailSize{16384, 16385},
+          ThumbnailSize{-60, -60}}) {
+        SCOPED_TRACE(::testing::Message() << size.width << " x " << size.height);
+        EXPECT_FALSE(renderThumbnail(*source, 64, 48, size, optionsOfType(0), dir.file("t.png")));
+        EXPECT_FALSE(fs::exists(dir.file("t.png")));
+    }
+}
+
+TEST(DecodeForThumbnail, DecodesAtFullSizeForAThumbnailWhoseDoubleSidesPassInt) {
+    TempDir dir;
+    const std::string jpeg = dir.write("a.jpg", test::encodeJpeg(Raster(256, 192, kRose)));
+    // Twice 2^31 + 8 is 2^32 + 16, which 32 bits would read as 16 and so shrink to 1/8.
+    constexpr std::int64_t kSide = (std::int64_t{1} << 31) + 8;
+    const auto decoded = decodeForThumbnail(jpeg, {kSide, kSide});
+    ASSERT_TRUE(decoded.has_value());
+    ASSERT_NE(decoded->image, nullptr);
+    EXPECT_EQ(decoded->image->width(), 256);
+    EXPECT_EQ(decoded->image->height(), 192);
+}
+
 TEST(ProduceThumbnailFile, WritesNothingForADamagedMissingOrUnknownSource) {
     TempDir dir;
     const std::string png = test::encodePng(Raster(32, 32, kRose));

@@ -2,6 +2,7 @@
 #include "imaging/ThumbnailSize.h"
 
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -13,9 +14,9 @@ namespace vistrel {
 namespace {
 
 // Width and height of a thumbnail, in a form that a failed comparison prints readably.
-using Dims = std::pair<std::int32_t, std::int32_t>;
+using Dims = std::pair<std::int64_t, std::int64_t>;
 
-Dims fit(std::int32_t width, std::int32_t height, std::int32_t box) {
+Dims fit(std::int32_t width, std::int32_t height, std::int64_t box) {
     const ThumbnailSize size = thumbnailSize(width, height, box);
     return {size.width, size.height};
 }
@@ -45,6 +46,38 @@ TEST(ThumbnailBox, UsesThePresetArithmeticForAnyValueButFive) {
     EXPECT_EQ(thumbnailBox(settings), 160);
     settings.Thumbres = 1; // 20 x 1 + 40
     EXPECT_EQ(thumbnailBox(settings), 60);
+}
+
+TEST(ThumbnailBox, IsTheTrueProductForEveryThumbresASettingsFileCanHold) {
+    constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kLeast = std::numeric_limits<std::int32_t>::min();
+    Settings settings = makeDefaultSettings("/opt/vistrel/");
+    // 20 x 2147483647 + 40 and 20 x -2147483648 + 40, past 32 bits either way.
+    settings.Thumbres = kMost;
+    EXPECT_EQ(thumbnailBox(settings), 42949672980);
+    settings.Thumbres = kLeast;
+    EXPECT_EQ(thumbnailBox(settings), -42949672920);
+    settings.Thumbres = -5;
+    EXPECT_EQ(thumbnailBox(settings), -60);
+    settings.Thumbres = 5;
+    settings.ThumSize = kMost;
+    EXPECT_EQ(thumbnailBox(settings), kMost);
+    settings.ThumSize = kLeast;
+    EXPECT_EQ(thumbnailBox(settings), kLeast);
+}
+
+TEST(ThumbnailSize, KeepsTheRuleForBoxesBeyondThirtyTwoBits) {
+    // 480 / 640 = 0.75 exactly, x 42949672980 = 32212254735.
+    EXPECT_EQ(fit(640, 480, 42949672980), Dims(42949672980, 32212254735));
+    EXPECT_EQ(fit(480, 640, 42949672980), Dims(32212254735, 42949672980));
+    // 1 / 2 x 1500000000 = 750000000; 3 / 4 of 2147483647 = 1610612735.25, cut.
+    EXPECT_EQ(fit(2, 1, 1500000000), Dims(1500000000, 750000000));
+    EXPECT_EQ(fit(4, 3, 2147483647), Dims(2147483647, 1610612735));
+    // The longest image side against the largest box: 1 / 2147483647 x 42949672980 = 20.0...
+    EXPECT_EQ(fit(2147483647, 1, 42949672980), Dims(42949672980, 20));
+    // A box of 0 or less gives no thumbnail, however far below 0.
+    EXPECT_EQ(fit(640, 480, -42949672920), Dims(0, 0));
+    EXPECT_EQ(fit(640, 480, -60), Dims(0, 0));
 }
 
 TEST(ThumbnailSize, FitsTheLongerSideToTheBoxAsTheExamplesShow) {
@@ -107,8 +140,8 @@ TEST(ThumbnailSize, KeepsEveryBoxFromOneToFourHundredExactlyForManyShapes) {
             SCOPED_TRACE(::testing::Message()
                          << shape.width << " x " << shape.height << " in " << box);
             const ThumbnailSize size = thumbnailSize(shape.width, shape.height, box);
-            const std::int32_t longResult = landscape ? size.width : size.height;
-            const std::int32_t shortResult = landscape ? size.height : size.width;
+            const std::int64_t longResult = landscape ? size.width : size.height;
+            const std::int64_t shortResult = landscape ? size.height : size.width;
 
             EXPECT_EQ(longResult, box);
             ASSERT_GE(shortResult, 1);
@@ -116,7 +149,7 @@ TEST(ThumbnailSize, KeepsEveryBoxFromOneToFourHundredExactlyForManyShapes) {
 
             // The rule itself: quotient first in double precision, product cut toward zero,
             // 1 where that comes out as 0.
-            const auto rule = static_cast<std::int32_t>(static_cast<double>(shortSide) /
+            const auto rule = static_cast<std::int64_t>(static_cast<double>(shortSide) /
                                                         static_cast<double>(longSide) * box);
             EXPECT_EQ(shortResult, rule == 0 ? 1 : rule);
 
