@@ -2,10 +2,10 @@
 #include "catalogue/ImagePass.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -253,12 +253,26 @@ TEST_P(ImagePassTest, AStartAheadServesTheRunOnTheSameEntriesOrOnOthers) {
     }
 }
 
+// The files the workers have begun in the private folders they write thumbnails into.
+std::size_t stagedFiles(const fs::path& folder) {
+    std::size_t count = 0;
+    for (const auto& item : fs::directory_iterator(folder)) {
+        if (item.is_directory()) {
+            count += static_cast<std::size_t>(
+                std::distance(fs::directory_iterator(item.path()), fs::directory_iterator()));
+        }
+    }
+    return count;
+}
+
 TEST_P(ImagePassTest, AStartNeverRunLeavesNothingBehind) {
     {
         ImagePass pass(thumbnailTask(0), GetParam());
         pass.start(m_entries, m_cancel);
-        // Time for the workers to write thumbnails ahead, which must all go with the pass.
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        // Every thumbnail is begun ahead of the run; all must go with the pass.
+        while (stagedFiles(m_pass.path()) < thumbnailsOfLoadingEntries().size()) {
+            std::this_thread::yield();
+        }
     }
     EXPECT_TRUE(namesIn(m_pass.path()).empty());
     EXPECT_TRUE(m_prompter.calls.empty());
