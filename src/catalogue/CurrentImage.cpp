@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/CurrentImage.h"
 
-#include "catalogue/ImageKind.h"
 #include "catalogue/LoadFailure.h"
+#include "imaging/ImageFormat.h"
 #include "imaging/ImageLibrary.h"
 #include "platform/PathText.h"
 

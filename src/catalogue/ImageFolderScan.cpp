@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
 #include "catalogue/ImageRow.h"
+#include "names/ImageKind.h"
 #include "platform/FileSystem.h"
 
 namespace vistrel {

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "catalogue/CurrentImage.h"
-#include "catalogue/ImageKind.h"
 #include "imaging/ImageLibrary.h"
+#include "names/ImageKind.h"
 
 namespace vistrel {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/TypeBoxes.h"
 
-#include "catalogue/ImageKind.h"
+#include "names/ImageKind.h"
 
 namespace vistrel {
 namespace {

@@ -8,12 +8,12 @@
 #include <optional>
 #include <string_view>
 
-#include "catalogue/ImageKind.h"
 #include "cli/ArgumentReader.h"
 #include "cli/StartupOptions.h"
 #include "cli/TerminalText.h"
 #include "exif/ExifReader.h"
 #include "exif/ExifRows.h"
+#include "names/ImageKind.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/PathText.h"
 

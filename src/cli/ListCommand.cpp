@@ -5,7 +5,6 @@
 
 #include "app/Startup.h"
 #include "catalogue/CurrentImage.h"
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
 #include "catalogue/ImageListPanel.h"
 #include "catalogue/SourceInformation.h"
@@ -14,6 +13,7 @@
 #include "cli/StartupOptions.h"
 #include "cli/TerminalText.h"
 #include "imaging/ImageLibrary.h"
+#include "names/ImageKind.h"
 #include "platform/ConsolePrompter.h"
 #include "platform/ProcessEnvironment.h"
 

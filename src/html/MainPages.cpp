@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "app/Settings.h"
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
 #include "exif/ExifReader.h"
 #include "exif/ExifRows.h"
@@ -17,6 +16,7 @@
 #include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/WriterStart.h"
+#include "names/ImageKind.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "text/PageStream.h"

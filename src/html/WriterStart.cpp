@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "html/WriterStart.h"
 
-#include "catalogue/CollectSelectedImages.h"
 #include "catalogue/ImageList.h"
 #include "html/ConfirmOverwrite.h"
 #include "html/PageFile.h"
 #include "html/PageRun.h"
-#include "imaging/OutputHousekeeping.h"
+#include "output/CollectSelectedImages.h"
+#include "output/OutputHousekeeping.h"
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
 

@@ -5,8 +5,8 @@
 #include <new>
 
 #include "app/Settings.h"
-#include "catalogue/ImageKind.h"
 #include "imaging/ImageDecoder.h"
+#include "imaging/ImageFormat.h"
 
 namespace vistrel {
 

@@ -6,9 +6,9 @@
 
 #include "app/ColorText.h"
 #include "app/Settings.h"
-#include "catalogue/ImageKind.h"
 #include "imaging/Image.h"
 #include "imaging/ImageDecoder.h"
+#include "imaging/ImageFormat.h"
 #include "imaging/ImageLibrary.h"
 #include "imaging/SharpenPixels.h"
 

@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
+#include "names/ImageKind.h"
 #include "support/TempDir.h"
 
 namespace vistrel {

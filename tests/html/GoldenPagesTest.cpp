@@ -9,15 +9,15 @@
 #include <gtest/gtest.h>
 
 #include "app/SettingsTable.h"
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
-#include "catalogue/ImagePass.h"
 #include "html/FramedIndex.h"
 #include "html/GoldenCase.h"
 #include "html/IndexPage.h"
 #include "html/PageRun.h"
 #include "html/SlideShow.h"
 #include "imaging/ImageLibrary.h"
+#include "names/ImageKind.h"
+#include "output/ImagePass.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"

@@ -14,10 +14,11 @@
 #include "app/Settings.h"
 #include "app/SettingsTable.h"
 #include "catalogue/CurrentImage.h"
-#include "catalogue/NameCase.h"
-#include "catalogue/ThumbnailNamer.h"
+#include "catalogue/OutputImageFolder.h"
 #include "imaging/CSmallImg.h"
 #include "imaging/ImageLibrary.h"
+#include "names/NameCase.h"
+#include "names/ThumbnailNamer.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -178,7 +179,7 @@ TEST(ProduceThumbnailFile, WritesUnderTheThumbnailNameWhoseExtensionMatchesTheCo
         SCOPED_TRACE(type.expectedName);
         settings.ThumbType = type.thumbType;
         settings.ImageCase = type.imageCase;
-        ThumbnailNamer namer(settings);
+        ThumbnailNamer namer(outputImageFolder(settings), settings.ImageCase);
         const ThumbnailName name =
             namer.MakeThumbnailName(0, applyImageCase("Photo.png", settings.ImageCase),
                                     2 * settings.ThumbType, settings.AddString);

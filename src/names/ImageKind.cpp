@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/ImageKind.h"
+#include "names/ImageKind.h"
 
 #include <string>
 
-#include "catalogue/NameCase.h"
+#include "names/NameCase.h"
 
 namespace vistrel {
 namespace {
@@ -36,21 +36,6 @@ ImageKind ClassifyImageName(std::string_view name) {
         kind = ImageKind::Gif;
     }
     return kind;
-}
-
-std::optional<ImageFormat> imageFormatOfPath(std::string_view path) {
-    const auto slash = path.rfind('/');
-    switch (ClassifyImageName(slash == std::string_view::npos ? path : path.substr(slash + 1))) {
-    case ImageKind::Jpeg:
-        return ImageFormat::Jpeg;
-    case ImageKind::Png:
-        return ImageFormat::Png;
-    case ImageKind::Gif:
-        return ImageFormat::Gif;
-    case ImageKind::None:
-        break;
-    }
-    return std::nullopt;
 }
 
 } // namespace vistrel

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/CollectSelectedImages.h"
+#include "output/CollectSelectedImages.h"
 
 #include "app/Settings.h"
 #include "catalogue/ImageList.h"
-#include "catalogue/SelectedEntries.h"
+#include "output/SelectedEntries.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 

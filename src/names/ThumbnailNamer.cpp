@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/ThumbnailNamer.h"
+#include "names/ThumbnailNamer.h"
 
-#include "app/Settings.h"
-#include "catalogue/NameCase.h"
-#include "catalogue/OutputImageFolder.h"
+#include "names/NameCase.h"
 
 namespace vistrel {
 namespace {
@@ -31,9 +29,9 @@ std::string_view extensionOf(std::int32_t kind) {
 
 } // namespace
 
-ThumbnailNamer::ThumbnailNamer(const Settings& settings,
+ThumbnailNamer::ThumbnailNamer(std::string folder, std::int32_t imageCase,
                                std::unordered_set<std::string> mainImageNames)
-    : m_folder(outputImageFolder(settings)), m_imageCase(settings.ImageCase),
+    : m_folder(std::move(folder)), m_imageCase(imageCase),
       m_mainImageNames(std::move(mainImageNames)) {}
 
 ThumbnailName ThumbnailNamer::MakeThumbnailName(std::int32_t i, const std::string& fileName,

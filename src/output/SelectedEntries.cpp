@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/SelectedEntries.h"
+#include "output/SelectedEntries.h"
 
 #include <string>
 #include <unordered_set>
 
 #include "app/Settings.h"
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
-#include "catalogue/NameCase.h"
+#include "catalogue/OutputImageFolder.h"
+#include "names/ImageKind.h"
+#include "names/NameCase.h"
 #include "platform/FileSystem.h"
 
 namespace vistrel {
@@ -33,7 +34,8 @@ std::unordered_set<std::string> mainImageNames(const ImageList& list, const Sett
 } // namespace
 
 EntryBuilder::EntryBuilder(const Settings& settings, const ImageList& list)
-    : m_settings(settings), m_namer(settings, mainImageNames(list, settings)),
+    : m_settings(settings),
+      m_namer(outputImageFolder(settings), settings.ImageCase, mainImageNames(list, settings)),
       m_thumbnailKind(kThumbnailKindStep * settings.ThumbType) {}
 
 void EntryBuilder::add(int index, const ImageRow& row, std::vector<ImageEntry>& entries) {

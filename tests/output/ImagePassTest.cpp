@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/ImagePass.h"
+#include "output/ImagePass.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -14,14 +14,14 @@
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
-#include "catalogue/CollectSelectedImages.h"
 #include "catalogue/CurrentImage.h"
 #include "catalogue/ImageFolderScan.h"
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
 #include "imaging/FixtureEncoders.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageLibrary.h"
+#include "names/ImageKind.h"
+#include "output/CollectSelectedImages.h"
 #include "platform/CancelFlag.h"
 #include "support/RecordingProgressSink.h"
 #include "support/ScriptedPrompter.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "imaging/CopyMainImages.h"
+#include "output/CopyMainImages.h"
 
 #include <filesystem>
 #include <map>

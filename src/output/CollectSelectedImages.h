@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "catalogue/ImageEntry.h"
-#include "catalogue/ImagePass.h"
+#include "output/ImagePass.h"
 
 namespace vistrel {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/NameCase.h"
+#include "names/NameCase.h"
 
 #include <gtest/gtest.h>
 

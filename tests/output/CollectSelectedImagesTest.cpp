@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/CollectSelectedImages.h"
+#include "output/CollectSelectedImages.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -14,10 +14,10 @@
 
 #include "app/Settings.h"
 #include "catalogue/ImageFolderScan.h"
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
-#include "catalogue/SelectedEntries.h"
-#include "imaging/CopyMainImages.h"
+#include "names/ImageKind.h"
+#include "output/CopyMainImages.h"
+#include "output/SelectedEntries.h"
 #include "platform/CancelFlag.h"
 #include "support/RecordingProgressSink.h"
 #include "support/ScriptedPrompter.h"

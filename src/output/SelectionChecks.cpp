@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/SelectionChecks.h"
+#include "output/SelectionChecks.h"
 
 #include <string>
 #include <unordered_map>
 
 #include "app/Settings.h"
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
-#include "catalogue/NameCase.h"
+#include "names/ImageKind.h"
+#include "names/NameCase.h"
 #include "platform/FileHead.h"
 #include "platform/Prompter.h"
 

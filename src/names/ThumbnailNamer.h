@@ -8,8 +8,6 @@
 
 namespace vistrel {
 
-struct Settings;
-
 // Where a thumbnail goes: its full path and its file name alone.
 struct ThumbnailName {
     std::string path;
@@ -23,11 +21,11 @@ struct ThumbnailName {
 // the first.
 class ThumbnailNamer {
 public:
-    // Takes ImageCase and the output image folder from settings as they are now.
+    // folder is the output image folder (ending in "/"), imageCase the ImageCase setting.
     // mainImageNames are the file names the run's main images get in the output image folder;
     // a thumbnail never takes one of them.
-    explicit ThumbnailNamer(const Settings& settings,
-                            std::unordered_set<std::string> mainImageNames = {});
+    ThumbnailNamer(std::string folder, std::int32_t imageCase,
+                   std::unordered_set<std::string> mainImageNames = {});
 
     // The thumbnail of entry i (call once per entry, i = 0, 1, 2 ...), whose file name
     // fileName is already in the case of ImageCase. kind chooses the extension: 0 ".png",

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/ImagePass.h"
+#include "output/ImagePass.h"
 
 #include <stdlib.h>
 

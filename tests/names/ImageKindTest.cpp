@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/ImageKind.h"
+#include "names/ImageKind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "imaging/OutputHousekeeping.h"
+#include "output/OutputHousekeeping.h"
 
 #include <string>
 #include <string_view>
@@ -7,9 +7,9 @@
 
 #include "app/PageExtension.h"
 #include "app/Settings.h"
-#include "catalogue/ImageKind.h"
-#include "catalogue/NameCase.h"
 #include "catalogue/OutputImageFolder.h"
+#include "names/ImageKind.h"
+#include "names/NameCase.h"
 #include "platform/BatchCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderIdentity.h"

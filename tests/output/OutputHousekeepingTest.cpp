@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "imaging/OutputHousekeeping.h"
+#include "output/OutputHousekeeping.h"
 
 #include <filesystem>
 #include <ostream>

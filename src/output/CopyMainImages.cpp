@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "imaging/CopyMainImages.h"
+#include "output/CopyMainImages.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/Settings.h"
-#include "catalogue/ImageKind.h"
 #include "catalogue/ImageList.h"
-#include "catalogue/NameCase.h"
 #include "catalogue/OutputImageFolder.h"
-#include "catalogue/SelectionChecks.h"
+#include "names/ImageKind.h"
+#include "names/NameCase.h"
+#include "output/SelectionChecks.h"
 #include "platform/BatchCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"

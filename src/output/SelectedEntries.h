@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "catalogue/ImageEntry.h"
-#include "catalogue/ThumbnailNamer.h"
+#include "names/ThumbnailNamer.h"
 
 namespace vistrel {
 

@@ -2,10 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
-
-#include "imaging/ImageFormat.h"
 
 namespace vistrel {
 
@@ -26,10 +23,5 @@ constexpr std::int32_t kindBit(ImageKind kind) {
 // after position 0 gives Gif. So "a.png.jpg" is Png, "b.jpg.gif" Gif, "c.jpg.txt" Jpeg, and
 // ".png" alone is None while ".jpg" alone is Jpeg. Never touches the file system.
 ImageKind ClassifyImageName(std::string_view name);
-
-// The format a decoder reads path as: the kind of its file name (the part after the last "/"),
-// so that a folder called "trip.png" does not send the JPEG files inside it to the PNG decoder.
-// nullopt for a name of kind None.
-std::optional<ImageFormat> imageFormatOfPath(std::string_view path);
 
 } // namespace vistrel

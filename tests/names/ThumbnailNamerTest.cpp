@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "catalogue/ThumbnailNamer.h"
+#include "names/ThumbnailNamer.h"
 
 #include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-
-#include "app/Settings.h"
 
 namespace vistrel {
 namespace {
@@ -18,18 +16,10 @@ constexpr std::int32_t kPngKind = 0;
 constexpr std::int32_t kJpegKind = 2;
 constexpr std::int32_t kGifKind = 4;
 
-Settings namingSettings(std::int32_t imageCase) {
-    Settings settings;
-    settings.HTMLPath = "/site/";
-    settings.SubFolder = "img";
-    settings.ImageCase = imageCase;
-    return settings;
-}
-
 // The thumbnail file names of fileNames named in order, as one collection names them.
 Lines thumbnailNames(const Lines& fileNames, std::int32_t imageCase, std::int32_t kind = kPngKind,
                      std::string_view suffix = "_thumb") {
-    ThumbnailNamer namer(namingSettings(imageCase));
+    ThumbnailNamer namer("/site/img/", imageCase);
     Lines names;
     for (std::size_t i = 0; i < fileNames.size(); ++i) {
         names.push_back(
@@ -93,15 +83,9 @@ TEST(MakeThumbnailName, TakesTheExtensionFromTheThumbnailKind) {
 }
 
 TEST(MakeThumbnailName, PutsTheThumbnailIntoTheOutputImageFolder) {
-    Settings settings = namingSettings(1);
-    ThumbnailNamer withSubFolder(settings);
-    EXPECT_EQ(withSubFolder.MakeThumbnailName(0, "photo.jpg", kPngKind, "_thumb"),
+    ThumbnailNamer namer("/site/img/", 1);
+    EXPECT_EQ(namer.MakeThumbnailName(0, "photo.jpg", kPngKind, "_thumb"),
               (ThumbnailName{"/site/img/photo_thumb.png", "photo_thumb.png"}));
-
-    settings.SubFolder.clear();
-    ThumbnailNamer withoutSubFolder(settings);
-    EXPECT_EQ(withoutSubFolder.MakeThumbnailName(0, "photo.jpg", kPngKind, "_thumb"),
-              (ThumbnailName{"/site/photo_thumb.png", "photo_thumb.png"}));
 }
 
 TEST(MakeThumbnailName, NumbersEveryLaterClashInALongCollection) {
