@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "app/Settings.h"
+#include "app/ThumbnailBox.h"
 #include "catalogue/ImageList.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"

@@ -2,6 +2,7 @@
 #include "html/ThumbnailCell.h"
 
 #include "app/Settings.h"
+#include "app/ThumbnailBox.h"
 #include "html/NameText.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"

@@ -4,19 +4,10 @@
 #include <cerrno>
 #include <new>
 
-#include "app/Settings.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageFormat.h"
 
 namespace vistrel {
-
-ShrinkOnLoadTask ShrinkOnLoadTask::from(const Settings& settings) {
-    ShrinkOnLoadTask task;
-    task.thumbnails = settings.Mode == 0;
-    task.box = thumbnailBox(settings);
-    task.options = ThumbnailOptions::from(settings);
-    return task;
-}
 
 ShrinkOnLoadResult shrinkOnLoad(const std::string& sourcePath, const std::string& thumbPath,
                                 const ShrinkOnLoadTask& task) {

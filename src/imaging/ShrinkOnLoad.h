@@ -10,16 +10,11 @@
 
 namespace vistrel {
 
-struct Settings;
-
 // What a create run needs from each of its source images.
 struct ShrinkOnLoadTask {
     bool thumbnails = false; // false: the header alone, no pixels decoded
     std::int64_t box = 0;    // the side of the square thumbnails are fitted into
     ThumbnailOptions options;
-
-    // Thumbnails in the index modes (Mode 0); the slideshow needs only sizes.
-    static ShrinkOnLoadTask from(const Settings& settings);
 };
 
 // What shrinkOnLoad made of one source image.

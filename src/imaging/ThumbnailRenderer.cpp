@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/ColorText.h"
-#include "app/Settings.h"
 #include "imaging/Image.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageFormat.h"
@@ -46,16 +44,6 @@ bool saveThumbnail(const std::string& path, const Image& thumb, std::int32_t thu
 bool thumbnailDrawable(ThumbnailSize size) {
     return size.width > 0 && size.height > 0 && size.width <= kMaxImagePixels &&
            size.height <= kMaxImagePixels && size.width * size.height <= kMaxImagePixels;
-}
-
-ThumbnailOptions ThumbnailOptions::from(const Settings& settings) {
-    const RgbColor background = parseColorText(settings.BGColor);
-    ThumbnailOptions options;
-    options.thumbType = settings.ThumbType;
-    options.unsharp = settings.Unsharp != 0;
-    options.legacy = settings.LegacyWindowsFamily == 1;
-    options.background = {background.red, background.green, background.blue};
-    return options;
 }
 
 bool renderThumbnail(Image& source, std::int32_t sourceWidth, std::int32_t sourceHeight,

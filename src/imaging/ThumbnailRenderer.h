@@ -12,7 +12,6 @@
 namespace vistrel {
 
 class Image;
-struct Settings;
 
 // How thumbnails are drawn and stored; taken from the settings once per run.
 struct ThumbnailOptions {
@@ -20,8 +19,6 @@ struct ThumbnailOptions {
     bool unsharp = false;
     bool legacy = false; // LegacyWindowsFamily: the library scales the source itself first
     Rgb background;      // BGColor: transparent source pixels are drawn over it
-
-    static ThumbnailOptions from(const Settings& settings);
 };
 
 // The JPEG quality of thumbnails.

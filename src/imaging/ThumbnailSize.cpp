@@ -3,12 +3,8 @@
 
 #include <algorithm>
 
-#include "app/Settings.h"
-
 namespace vistrel {
 namespace {
-
-constexpr std::int32_t kOtherSize = 5;
 
 // The quotient is at most 1, so the product stays within the box and within 64 bits.
 std::int64_t scaledSide(std::int32_t side, std::int32_t longSide, std::int64_t box) {
@@ -18,11 +14,6 @@ std::int64_t scaledSide(std::int32_t side, std::int32_t longSide, std::int64_t b
 }
 
 } // namespace
-
-std::int64_t thumbnailBox(const Settings& settings) {
-    return settings.Thumbres == kOtherSize ? settings.ThumSize
-                                           : 20 * std::int64_t{settings.Thumbres} + 40;
-}
 
 ThumbnailSize thumbnailSize(std::int32_t width, std::int32_t height, std::int64_t box) {
     if (width <= 0 || height <= 0 || box <= 0) {

@@ -3,6 +3,7 @@
 
 #include "app/Settings.h"
 #include "catalogue/ImageList.h"
+#include "output/ImageTask.h"
 #include "output/SelectedEntries.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
@@ -33,7 +34,7 @@ int CollectSelectedImages(const ImageList& list, const Settings& settings, Promp
 int CollectSelectedImages(const ImageList& list, const Settings& settings, Prompter& prompter,
                           ProgressSink& progress, CancelFlag& cancel,
                           std::vector<ImageEntry>& entries, unsigned workers) {
-    ImagePass pass(ShrinkOnLoadTask::from(settings), workers);
+    ImagePass pass(imageTaskOf(settings), workers);
     return CollectSelectedImages(list, settings, prompter, progress, cancel, entries, pass);
 }
 

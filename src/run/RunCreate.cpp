@@ -15,6 +15,7 @@
 #include "html/SlideShow.h"
 #include "output/CopyMainImages.h"
 #include "output/ImagePass.h"
+#include "output/ImageTask.h"
 #include "output/OutputHousekeeping.h"
 #include "output/SelectedEntries.h"
 #include "output/SelectionChecks.h"
@@ -130,7 +131,7 @@ int RunCreate(RunContext& context) {
     ClearOldImages(s);
     const bool copying = !sameFolder(s.ImagePath, imageFolder);
     uncheckFilesThatAreNotImages(context.panel.list(), s, context.prompter);
-    ImagePass pass(ShrinkOnLoadTask::from(s), ImagePass::hardwareWorkers());
+    ImagePass pass(imageTaskOf(s), ImagePass::hardwareWorkers());
     if (copying && s.Mode == 0) {
         // Copying waits mostly on the disk: the thumbnails are made meanwhile.
         pass.start(entriesAfterCopy(context.panel.list(), s), context.cancel);

@@ -18,6 +18,7 @@
 #include "imaging/ImageLibrary.h"
 #include "names/ImageKind.h"
 #include "output/ImagePass.h"
+#include "output/ImageTask.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
@@ -168,7 +169,7 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     YesPrompter prompter;
     test::RecordingProgressSink progress;
     CancelFlag cancel;
-    ImagePass pass(ShrinkOnLoadTask::from(settings), ImagePass::hardwareWorkers());
+    ImagePass pass(imageTaskOf(settings), ImagePass::hardwareWorkers());
     std::vector<Status> failedWrites;
     PageRun run{settings, list, prompter, progress, cancel, pass, failedWrites};
     int result = 0;

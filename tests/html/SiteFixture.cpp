@@ -16,6 +16,7 @@
 #include "names/ImageKind.h"
 #include "output/CopyMainImages.h"
 #include "output/ImagePass.h"
+#include "output/ImageTask.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "platform/Status.h"
@@ -94,7 +95,7 @@ void generateSite(const SiteRecipe& recipe, const std::filesystem::path& folder,
     CancelFlag cancel;
     ASSERT_EQ(CopyMainImages(list, settings, prompter, progress, cancel), 1);
 
-    ImagePass pass(ShrinkOnLoadTask::from(settings), ImagePass::hardwareWorkers());
+    ImagePass pass(imageTaskOf(settings), ImagePass::hardwareWorkers());
     std::vector<Status> failedWrites;
     PageRun run{settings, list, prompter, progress, cancel, pass, failedWrites};
     int result = 0;

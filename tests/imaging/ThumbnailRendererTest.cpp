@@ -13,12 +13,11 @@
 #include "FixtureImages.h"
 #include "app/Settings.h"
 #include "app/SettingsTable.h"
-#include "catalogue/CurrentImage.h"
 #include "catalogue/OutputImageFolder.h"
-#include "imaging/CSmallImg.h"
 #include "imaging/ImageLibrary.h"
 #include "names/NameCase.h"
 #include "names/ThumbnailNamer.h"
+#include "output/ImageTask.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -103,28 +102,6 @@ std::vector<std::size_t> luminanceTable(const std::string& jpeg) {
     return {};
 }
 
-TEST(ThumbnailOptions, TakesTypeSharpeningLegacyPathAndBackgroundFromTheSettings) {
-    Settings settings = makeDefaultSettings("/opt/vistrel/");
-    settings.ThumbType = 1;
-    settings.Unsharp = 1;
-    settings.LegacyWindowsFamily = 1;
-    settings.BGColor = "#FAF70C";
-
-    const ThumbnailOptions options = ThumbnailOptions::from(settings);
-    EXPECT_EQ(options.thumbType, 1);
-    EXPECT_TRUE(options.unsharp);
-    EXPECT_TRUE(options.legacy);
-    EXPECT_EQ(options.background, (Rgb{0xFA, 0xF7, 0x0C}));
-
-    settings.ThumbType = 2;
-    settings.Unsharp = 0;
-    settings.LegacyWindowsFamily = 2; // only 1 means the legacy path
-    const ThumbnailOptions other = ThumbnailOptions::from(settings);
-    EXPECT_EQ(other.thumbType, 2);
-    EXPECT_FALSE(other.unsharp);
-    EXPECT_FALSE(other.legacy);
-}
-
 struct TypeCase {
     std::int32_t thumbType;
     std::string_view signature;
@@ -185,7 +162,7 @@ TEST(ProduceThumbnailFile, WritesUnderTheThumbnailNameWhoseExtensionMatchesTheCo
                                     2 * settings.ThumbType, settings.AddString);
 
         ASSERT_TRUE(
-            produceThumbnailFile(source, {40, 30}, ThumbnailOptions::from(settings), name.path));
+            produceThumbnailFile(source, {40, 30}, thumbnailOptionsOf(settings), name.path));
 
         EXPECT_EQ(name.fileName, type.expectedName);
         const fs::path written = dir.path() / "image" / type.expectedName;
@@ -414,61 +391,6 @@ TEST(ProduceThumbnailFile, WritesNothingForADamagedMissingOrUnknownSource) {
 
         EXPECT_FALSE(fs::exists(thumb));
     }
-}
-
-class CSmallImgTest : public ::testing::Test {
-protected:
-    TempDir m_dir;
-    test::ScriptedPrompter m_prompter;
-    CurrentImage m_current;
-};
-
-TEST_F(CSmallImgTest, DoesNothingWithoutACurrentImage) {
-    CSmallImg maker(optionsOfType(0));
-    maker.SetThumbnailSize(20, 15);
-    maker.SetThumbnailPath(m_dir.file("t.png"));
-
-    maker.ProduceThumbnail(m_current);
-
-    EXPECT_FALSE(fs::exists(m_dir.file("t.png")));
-}
-
-TEST_F(CSmallImgTest, DoesNothingOnceTheHeaderIsReleased) {
-    const std::string source = m_dir.write("rose.png", test::encodePng(Raster(40, 30, kRose)));
-    ASSERT_EQ(m_current.LoadSourceImage(source, true, m_prompter), 1);
-    m_current.ReleaseHeader();
-    CSmallImg maker(optionsOfType(0));
-    maker.SetThumbnailSize(20, 15);
-    maker.SetThumbnailPath(m_dir.file("t.png"));
-
-    maker.ProduceThumbnail(m_current);
-
-    EXPECT_FALSE(fs::exists(m_dir.file("t.png")));
-}
-
-TEST_F(CSmallImgTest, DrawsTheCurrentImageAtEachSetSizeAndPathInItsType) {
-    const std::string source = m_dir.write("rose.jpg", test::encodeJpeg(Raster(64, 48, kRose)));
-    ASSERT_EQ(m_current.LoadSourceImage(source, true, m_prompter), 1);
-    CSmallImg maker(optionsOfType(2));
-
-    maker.SetThumbnailSize(40, 30);
-    maker.SetThumbnailPath(m_dir.file("rose_thumb.gif"));
-    maker.ProduceThumbnail(m_current);
-    maker.SetThumbnailSize(8, 6);
-    maker.SetThumbnailPath(m_dir.file("rose_small.gif"));
-    maker.ProduceThumbnail(m_current);
-
-    EXPECT_TRUE(startsWith(test::readBytes(m_dir.file("rose_thumb.gif")), kGifSignature));
-    const ImageHandle large = LoadGifImage(m_dir.file("rose_thumb.gif"));
-    const ImageHandle small = LoadGifImage(m_dir.file("rose_small.gif"));
-    ASSERT_NE(large, nullptr);
-    ASSERT_NE(small, nullptr);
-    EXPECT_EQ(large->header().width, 40);
-    EXPECT_EQ(large->header().height, 30);
-    EXPECT_EQ(small->header().width, 8);
-    EXPECT_EQ(small->header().height, 6);
-    expectFlat(*large, kRose, 3);
-    EXPECT_TRUE(m_prompter.calls.empty());
 }
 
 } // namespace
