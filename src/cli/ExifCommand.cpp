@@ -9,12 +9,12 @@
 #include <string_view>
 
 #include "cli/ArgumentReader.h"
+#include "cli/ConsolePrompter.h"
 #include "cli/StartupOptions.h"
 #include "cli/TerminalText.h"
 #include "exif/ExifReader.h"
 #include "exif/ExifRows.h"
 #include "names/ImageKind.h"
-#include "platform/ConsolePrompter.h"
 #include "platform/PathText.h"
 
 namespace vistrel::cli {

@@ -9,12 +9,12 @@
 #include "catalogue/ImageListPanel.h"
 #include "catalogue/SourceInformation.h"
 #include "cli/ArgumentReader.h"
+#include "cli/ConsolePrompter.h"
 #include "cli/SettingOverrides.h"
 #include "cli/StartupOptions.h"
 #include "cli/TerminalText.h"
 #include "imaging/ImageLibrary.h"
 #include "names/ImageKind.h"
-#include "platform/ConsolePrompter.h"
 #include "platform/ProcessEnvironment.h"
 
 namespace vistrel::cli {

@@ -4,9 +4,9 @@
 #include "app/IniDocument.h"
 #include "app/SettingsFile.h"
 #include "cli/ArgumentReader.h"
+#include "cli/ConsolePrompter.h"
 #include "cli/SettingOverrides.h"
 #include "cli/StartupOptions.h"
-#include "platform/ConsolePrompter.h"
 
 namespace vistrel::cli {
 

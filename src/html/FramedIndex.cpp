@@ -13,7 +13,6 @@
 #include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/ThumbnailCell.h"
-#include "html/WriterStart.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "text/PageStream.h"
@@ -116,29 +115,19 @@ bool writeMenu(PageRun& run, PageStream& page, const PageNames& names,
 
 } // namespace
 
-int WriteFramedIndex(PageRun& run) {
+int WriteFramedIndex(PageRun& run, const std::vector<ImageEntry>& entries) {
     const Settings& s = run.settings;
     const std::string frameSetPath = s.HTMLPath + indexPageName(s);
-    std::vector<ImageEntry> entries;
-    if (!startPageWriter(run, frameSetPath, kThumbnailProgressText, entries)) {
-        return 0;
-    }
     const PageNames names(entries, s);
     PageFile frameSet(frameSetPath);
     writeFrameSet(frameSet.stream(), run, firstContent(run, names, entries.size()));
     finishPage(run, frameSet);
     PageFile menu(s.HTMLPath + menuPageName(s));
     if (!writeMenu(run, menu.stream(), names, entries)) {
-        run.progress.close();
         return 0;
     }
     finishPage(run, menu);
-    if (s.MakePage == 1 && WriteMainPages(run, entries, names, 1) == 0) {
-        run.progress.close();
-        return 0;
-    }
-    run.progress.close();
-    return 1;
+    return s.MakePage == 1 ? WriteMainPages(run, entries, names, 1) : 1;
 }
 
 } // namespace vistrel

@@ -16,7 +16,6 @@
 #include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/ThumbnailCell.h"
-#include "html/WriterStart.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "text/PageStream.h"
@@ -178,28 +177,18 @@ bool writeGrid(PageRun& run, PageStream& page, const PageNames& names,
 
 } // namespace
 
-int WriteIndexPage(PageRun& run) {
+int WriteIndexPage(PageRun& run, const std::vector<ImageEntry>& entries) {
     const Settings& s = run.settings;
     const std::string indexPath = s.HTMLPath + indexPageName(s);
-    std::vector<ImageEntry> entries;
-    if (!startPageWriter(run, indexPath, kThumbnailProgressText, entries)) {
-        return 0;
-    }
     const PageNames names(entries, s);
     PageFile page(indexPath);
     writeIndexStart(page.stream(), s);
     if (!writeGrid(run, page.stream(), names, entries)) {
-        run.progress.close();
         return 0;
     }
     writeIndexEnd(page.stream(), s);
     finishPage(run, page);
-    if (s.MakePage == 1 && WriteMainPages(run, entries, names, 1) == 0) {
-        run.progress.close();
-        return 0;
-    }
-    run.progress.close();
-    return 1;
+    return s.MakePage == 1 ? WriteMainPages(run, entries, names, 1) : 1;
 }
 
 } // namespace vistrel

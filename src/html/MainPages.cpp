@@ -15,7 +15,6 @@
 #include "html/PageHead.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
-#include "html/WriterStart.h"
 #include "names/ImageKind.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"

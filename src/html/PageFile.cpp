@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "html/PageRun.h"
+
 namespace vistrel {
 
 PageFile::PageFile(std::string path) : m_file(std::move(path)), m_stream(m_file.stream()) {}
@@ -15,6 +17,12 @@ Status PageFile::finish() {
         writeError = m_stream.error() != 0 ? m_stream.error() : EIO;
     }
     return m_file.commit(writeError);
+}
+
+void finishPage(PageRun& run, PageFile& page) {
+    if (Status written = page.finish(); !written) {
+        run.failedWrites.push_back(std::move(written));
+    }
 }
 
 } // namespace vistrel

@@ -6,10 +6,8 @@
 namespace vistrel {
 
 class CancelFlag;
-class ImagePass;
 class ImageList;
 class ProgressSink;
-class Prompter;
 class Status;
 struct Settings;
 
@@ -17,10 +15,8 @@ struct Settings;
 struct PageRun {
     Settings& settings;
     ImageList& list; // the checked rows in order, and their comments
-    Prompter& prompter;
     ProgressSink& progress;
     CancelFlag& cancel;
-    ImagePass& pass;                   // reads the images, perhaps started ahead of the writer
     std::vector<Status>& failedWrites; // each file the run could not write, in the order met
 };
 

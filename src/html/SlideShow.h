@@ -17,10 +17,9 @@ struct Settings;
 void WriteSlideShowHead(PageStream& page, const Settings& settings, const ImageList& list,
                         const std::vector<ImageEntry>& entries);
 
-// Writes the slideshow page (HTMLPath + HTMLFile + page extension): head and script, the image
-// the script drives, the comment line, the buttons, the music element and the home link.
-// Refuses an empty selection and asks before overwriting; returns 1 when done (also when the
-// page could not be opened), 0 when stopped.
-int WriteSlideShowPage(PageRun& run);
+// Writes the slideshow page of entries (HTMLPath + HTMLFile + page extension): head and
+// script, the image the script drives, the comment line, the buttons, the music element and
+// the home link. Returns 1.
+int WriteSlideShowPage(PageRun& run, const std::vector<ImageEntry>& entries);
 
 } // namespace vistrel

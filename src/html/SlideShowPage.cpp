@@ -11,7 +11,6 @@
 #include "html/PageRun.h"
 #include "html/SlideShow.h"
 #include "html/ThumbnailCell.h"
-#include "html/WriterStart.h"
 #include "platform/ProgressSink.h"
 #include "text/PageStream.h"
 
@@ -146,18 +145,12 @@ void writeBody(PageStream& page, const Settings& s, const std::vector<ImageEntry
 
 } // namespace
 
-int WriteSlideShowPage(PageRun& run) {
+int WriteSlideShowPage(PageRun& run, const std::vector<ImageEntry>& entries) {
     const Settings& s = run.settings;
-    const std::string pagePath = s.HTMLPath + indexPageName(s);
-    std::vector<ImageEntry> entries;
-    if (!startPageWriter(run, pagePath, kSlideShowProgressText, entries)) {
-        return 0;
-    }
-    PageFile page(pagePath);
+    PageFile page(s.HTMLPath + indexPageName(s));
     WriteSlideShowHead(page.stream(), s, run.list, entries);
     writeBody(page.stream(), s, entries);
     finishPage(run, page);
-    run.progress.close();
     return 1;
 }
 

@@ -9,10 +9,7 @@
 #include "catalogue/CurrentImage.h"
 #include "catalogue/ImageListPanel.h"
 #include "catalogue/OutputImageFolder.h"
-#include "html/FramedIndex.h"
-#include "html/IndexPage.h"
 #include "html/PageRun.h"
-#include "html/SlideShow.h"
 #include "output/CopyMainImages.h"
 #include "output/ImagePass.h"
 #include "output/ImageTask.h"
@@ -28,6 +25,7 @@
 #include "run/OutputLocation.h"
 #include "run/RunContext.h"
 #include "run/ViewResult.h"
+#include "run/WriteSite.h"
 
 namespace vistrel {
 namespace {
@@ -95,17 +93,6 @@ void reportFailedWrites(const std::vector<Status>& failedWrites, Prompter& promp
     prompter.message(kErrorCaption, text, PromptIcon::Stop);
 }
 
-int writePages(RunContext& context, ImagePass& pass, std::vector<Status>& failedWrites) {
-    const Settings& s = context.settings;
-    PageRun run{context.settings, context.panel.list(), context.prompter,
-                context.progress, context.cancel,       pass,
-                failedWrites};
-    if (s.Mode == 0) {
-        return s.Frame == 1 ? WriteFramedIndex(run) : WriteIndexPage(run);
-    }
-    return WriteSlideShowPage(run);
-}
-
 } // namespace
 
 int RunCreate(RunContext& context) {
@@ -145,7 +132,8 @@ int RunCreate(RunContext& context) {
         return 0;
     }
     std::vector<Status> failedWrites;
-    const int written = writePages(context, pass, failedWrites);
+    PageRun pages{s, context.panel.list(), context.progress, context.cancel, failedWrites};
+    const int written = WriteSite(pages, context.prompter, pass);
     if (!failedWrites.empty()) {
         reportFailedWrites(failedWrites, context.prompter);
     }

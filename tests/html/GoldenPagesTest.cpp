@@ -10,11 +10,8 @@
 
 #include "app/SettingsTable.h"
 #include "catalogue/ImageList.h"
-#include "html/FramedIndex.h"
 #include "html/GoldenCase.h"
-#include "html/IndexPage.h"
 #include "html/PageRun.h"
-#include "html/SlideShow.h"
 #include "imaging/ImageLibrary.h"
 #include "names/ImageKind.h"
 #include "output/ImagePass.h"
@@ -23,6 +20,7 @@
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
 #include "platform/Status.h"
+#include "run/WriteSite.h"
 #include "support/ExifWriter.h"
 #include "support/RecordingProgressSink.h"
 #include "support/TempDir.h"
@@ -171,15 +169,8 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     CancelFlag cancel;
     ImagePass pass(imageTaskOf(settings), ImagePass::hardwareWorkers());
     std::vector<Status> failedWrites;
-    PageRun run{settings, list, prompter, progress, cancel, pass, failedWrites};
-    int result = 0;
-    if (settings.Mode == 1) {
-        result = WriteSlideShowPage(run);
-    } else if (settings.Frame == 1) {
-        result = WriteFramedIndex(run);
-    } else {
-        result = WriteIndexPage(run);
-    }
+    PageRun run{settings, list, progress, cancel, failedWrites};
+    const int result = WriteSite(run, prompter, pass);
     EXPECT_EQ(result, 1);
     EXPECT_TRUE(failedWrites.empty()) << failedWrites.front().path();
     // The bar ends full: the last progress a run reports has done equal to total.

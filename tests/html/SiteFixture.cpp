@@ -7,11 +7,8 @@
 #include "app/SettingsTable.h"
 #include "catalogue/ImageList.h"
 #include "catalogue/OutputImageFolder.h"
-#include "html/FramedIndex.h"
-#include "html/IndexPage.h"
 #include "html/PageNames.h"
 #include "html/PageRun.h"
-#include "html/SlideShow.h"
 #include "imaging/ImageLibrary.h"
 #include "names/ImageKind.h"
 #include "output/CopyMainImages.h"
@@ -20,6 +17,7 @@
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "platform/Status.h"
+#include "run/WriteSite.h"
 #include "support/ScriptedPrompter.h"
 
 namespace vistrel::test {
@@ -97,15 +95,8 @@ void generateSite(const SiteRecipe& recipe, const std::filesystem::path& folder,
 
     ImagePass pass(imageTaskOf(settings), ImagePass::hardwareWorkers());
     std::vector<Status> failedWrites;
-    PageRun run{settings, list, prompter, progress, cancel, pass, failedWrites};
-    int result = 0;
-    if (settings.Mode == 1) {
-        result = WriteSlideShowPage(run);
-    } else if (settings.Frame == 1) {
-        result = WriteFramedIndex(run);
-    } else {
-        result = WriteIndexPage(run);
-    }
+    PageRun run{settings, list, progress, cancel, failedWrites};
+    const int result = WriteSite(run, prompter, pass);
     ASSERT_EQ(result, 1);
     EXPECT_TRUE(failedWrites.empty()) << failedWrites.front().path();
     EXPECT_TRUE(prompter.calls.empty()) << "the run showed a message or asked a question";

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/ConsolePrompter.h"
+#include "cli/ConsolePrompter.h"
 
 #include <fcntl.h>
 #include <stdlib.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/ConsolePrompter.h"
+#include "cli/ConsolePrompter.h"
 
 #include <unistd.h>
 

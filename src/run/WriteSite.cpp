@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "run/WriteSite.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/Settings.h"
+#include "catalogue/ImageEntry.h"
+#include "catalogue/ImageList.h"
+#include "html/ConfirmOverwrite.h"
+#include "html/FramedIndex.h"
+#include "html/IndexPage.h"
+#include "html/PageNames.h"
+#include "html/PageRun.h"
+#include "html/SlideShow.h"
+#include "output/CollectSelectedImages.h"
+#include "output/OutputHousekeeping.h"
+#include "platform/ProgressSink.h"
+#include "platform/Prompter.h"
+#include "platform/Status.h"
+
+namespace vistrel {
+namespace {
+
+constexpr std::string_view kErrorCaption = "エラー";
+constexpr std::string_view kNothingSelected =
+    "画像ファイルが１つも選択されていません。処理を中止します。";
+constexpr std::string_view kThumbnailProgressText =
+    "HTML ファイル及び縮小画像の生成中です。しばらくお待ち下さい...";
+constexpr std::string_view kSlideShowProgressText =
+    "スライドショーファイルの生成中です。しばらくお待ち下さい...";
+
+// Keeps the progress display open for as long as it lives.
+class ShownProgress {
+public:
+    ShownProgress(ProgressSink& progress, std::string_view text) : m_progress(progress) {
+        m_progress.open(text);
+    }
+    ~ShownProgress() { m_progress.close(); }
+    ShownProgress(const ShownProgress&) = delete;
+    ShownProgress& operator=(const ShownProgress&) = delete;
+
+private:
+    ProgressSink& m_progress;
+};
+
+void noteFailedThumbnails(const std::vector<ImageEntry>& entries,
+                          std::vector<Status>& failedWrites) {
+    for (const ImageEntry& entry : entries) {
+        if (!entry.thumbFailure.empty()) {
+            failedWrites.push_back(Status::failure(entry.thumbPath, entry.thumbFailure));
+        }
+    }
+}
+
+int writePagesOfMode(PageRun& run, const std::vector<ImageEntry>& entries) {
+    const Settings& s = run.settings;
+    if (s.Mode == 0) {
+        return s.Frame == 1 ? WriteFramedIndex(run, entries) : WriteIndexPage(run, entries);
+    }
+    return WriteSlideShowPage(run, entries);
+}
+
+} // namespace
+
+int WriteSite(PageRun& run, Prompter& prompter, ImagePass& pass) {
+    const Settings& s = run.settings;
+    if (run.list.FirstCheckedRow(run.list.rowCount()) < 0) {
+        prompter.message(kErrorCaption, kNothingSelected, PromptIcon::Stop);
+        return 0;
+    }
+    if (ConfirmOverwrite(s.HTMLPath + indexPageName(s), s, prompter) == 0) {
+        return 0;
+    }
+    const ShownProgress shown(run.progress,
+                              s.Mode == 0 ? kThumbnailProgressText : kSlideShowProgressText);
+    ClearOldPages(s);
+    std::vector<ImageEntry> entries;
+    const int collected =
+        CollectSelectedImages(run.list, s, prompter, run.progress, run.cancel, entries, pass);
+    noteFailedThumbnails(entries, run.failedWrites);
+    if (collected == 0) {
+        return 0;
+    }
+    return writePagesOfMode(run, entries);
+}
+
+} // namespace vistrel
