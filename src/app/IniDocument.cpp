@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/IniDocument.h"
 
+#include "text/AsciiCase.h"
+
 namespace vistrel {
 namespace {
 
@@ -13,22 +15,6 @@ std::string_view trimBlanks(std::string_view text) {
     }
     const auto last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The name of a "[name]" line, or nullopt when the line is not a section header.

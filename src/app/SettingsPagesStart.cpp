@@ -6,6 +6,7 @@
 
 #include "app/Settings.h"
 #include "platform/PathText.h"
+#include "text/AsciiCase.h"
 
 namespace vistrel {
 namespace {
@@ -14,19 +15,10 @@ constexpr const char* kDefaultIndexLinkText = "画像一覧ページに戻る";
 constexpr int kFewestPerRow = 1;
 constexpr int kMostPerRow = 10;
 
-std::string asciiLower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 void applySettingsPagesStart(Settings& s) {
-    const std::string lower = asciiLower(s.HTMLFile);
+    const std::string lower = toAsciiLower(s.HTMLFile);
     if (const auto cut = lower.find(".htm"); cut != std::string::npos) {
         s.HTMLFile = lower.substr(0, cut);
     }

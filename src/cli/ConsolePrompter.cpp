@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "text/AsciiCase.h"
+
 namespace vistrel {
 namespace {
 
@@ -15,20 +17,6 @@ std::string_view trimmed(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
-}
-
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase) {
-    if (text.size() != lowerCase.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c =
-            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (c != lowerCase[i]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -73,7 +61,7 @@ bool ConsolePrompter::readYes() {
         answer.push_back(static_cast<char>(c));
     }
     const std::string_view word = trimmed(answer);
-    return equalsIgnoringCase(word, "y") || equalsIgnoringCase(word, "yes");
+    return equalsIgnoringAsciiCase(word, "y") || equalsIgnoringAsciiCase(word, "yes");
 }
 
 } // namespace vistrel

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "names/NameCase.h"
+#include "text/AsciiCase.h"
 
 namespace vistrel {
 namespace {

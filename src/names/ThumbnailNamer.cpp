@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "names/ThumbnailNamer.h"
 
-#include "names/NameCase.h"
+#include "text/AsciiCase.h"
 
 namespace vistrel {
 namespace {

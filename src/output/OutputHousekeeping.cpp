@@ -9,12 +9,13 @@
 #include "app/Settings.h"
 #include "catalogue/OutputImageFolder.h"
 #include "names/ImageKind.h"
-#include "names/NameCase.h"
 #include "platform/BatchCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderIdentity.h"
+#include "platform/PathText.h"
 #include "platform/Prompter.h"
 #include "platform/RemovableEntries.h"
+#include "text/AsciiCase.h"
 
 namespace vistrel {
 namespace {
@@ -68,13 +69,6 @@ bool isThumbnailName(std::string_view name, const std::string& lower, const std:
         return stem.size() >= suffix.size() && stem.substr(stem.size() - suffix.size()) == suffix;
     };
     return endsWith(lower) || endsWith(upper);
-}
-
-std::string withFinalSlash(std::string folder) {
-    if (!folder.empty() && folder.back() != '/') {
-        folder.push_back('/');
-    }
-    return folder;
 }
 
 } // namespace

@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <memory>
 #include <string_view>
-#include <system_error>
 
 #include <gio/gio.h>
 
+#include "platform/ErrorText.h"
 #include "platform/GioError.h"
 
 namespace vistrel {
@@ -49,7 +49,7 @@ Status openWithDefaultApplication(const std::string& pathOrUrl) {
         // reads the plain cause and nothing registered for file addresses is started in vain.
         struct stat info {};
         if (::stat(pathOrUrl.c_str(), &info) != 0) {
-            return Status::failure(pathOrUrl, std::generic_category().message(errno));
+            return Status::failure(pathOrUrl, errorText(errno));
         }
         uri = localFileUri(pathOrUrl);
     }

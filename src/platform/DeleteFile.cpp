@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include "platform/ErrorText.h"
 #include "platform/FileSystem.h"
 
 #include <unistd.h>
 
 #include <cerrno>
-#include <system_error>
 
 namespace vistrel {
 
 Status deleteFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0) {
-        return Status::failure(path, std::generic_category().message(errno));
+        return Status::failure(path, errorText(errno));
     }
     return Status::success();
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileContent.h"
+#include "platform/ErrorText.h"
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <filesystem>
 
 #include <fcntl.h>
@@ -12,10 +12,6 @@
 
 namespace vistrel {
 namespace {
-
-std::string errnoText(int error) {
-    return std::strerror(error);
-}
 
 class FileDescriptor {
 public:
@@ -95,14 +91,14 @@ Status readFileInto(const std::string& path, std::string& bytes) {
     // O_NONBLOCK keeps a FIFO from blocking the open; fstat then refuses it.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
-        return Status::failure(path, errnoText(errno));
+        return Status::failure(path, errorText(errno));
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        return Status::failure(path, errnoText(errno));
+        return Status::failure(path, errorText(errno));
     }
     if (!S_ISREG(info.st_mode)) {
-        return Status::failure(path, errnoText(S_ISDIR(info.st_mode) ? EISDIR : EINVAL));
+        return Status::failure(path, errorText(S_ISDIR(info.st_mode) ? EISDIR : EINVAL));
     }
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
@@ -114,7 +110,7 @@ Status readFileInto(const std::string& path, std::string& bytes) {
             }
             const int cause = errno;
             bytes.clear();
-            return Status::failure(path, errnoText(cause));
+            return Status::failure(path, errorText(cause));
         }
         if (got == 0) {
             break;
@@ -127,7 +123,7 @@ Status readFileInto(const std::string& path, std::string& bytes) {
 Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     std::string file;
     if (const int error = fileBehindLinks(path, file); error != 0) {
-        return Status::failure(path, errnoText(error));
+        return Status::failure(path, errorText(error));
     }
     const std::filesystem::path target(file);
     std::error_code error;
@@ -149,7 +145,7 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     }
     FileDescriptor fd(created);
     if (fd.get() < 0) {
-        return Status::failure(path, errnoText(errno));
+        return Status::failure(path, errorText(errno));
     }
 
     // The file replaced keeps its permissions, so a file only its owner may read stays so.
@@ -161,12 +157,12 @@ Status writeFileAtomically(const std::string& path, std::string_view bytes) {
     if (fd.release() != 0 || !written) {
         const int cause = written ? errno : writeError;
         ::unlink(temporary.c_str());
-        return Status::failure(path, errnoText(cause));
+        return Status::failure(path, errorText(cause));
     }
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
         const int cause = errno;
         ::unlink(temporary.c_str());
-        return Status::failure(path, errnoText(cause));
+        return Status::failure(path, errorText(cause));
     }
     return Status::success();
 }

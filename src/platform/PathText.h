@@ -11,4 +11,13 @@ inline std::string fileNamePart(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// folder with a final "/" added unless it has one; an empty text stays empty, so that a folder
+// setting left blank is still seen as blank.
+inline std::string withFinalSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') {
+        folder.push_back('/');
+    }
+    return folder;
+}
+
 } // namespace vistrel

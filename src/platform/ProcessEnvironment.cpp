@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ProcessEnvironment.h"
+#include "platform/PathText.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,17 +10,6 @@
 #include <unistd.h>
 
 namespace vistrel {
-namespace {
-
-std::string withFinalSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder.push_back('/');
-    }
-    return folder;
-}
-
-} // namespace
-
 std::string currentExecutablePath() {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", error);

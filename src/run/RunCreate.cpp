@@ -43,13 +43,6 @@ constexpr std::string_view kDoneCaption = "完了メッセージ";
 constexpr std::string_view kDoneQuestion =
     "HTML ファイルの出力が完了しました。今すぐ表示しますか？";
 
-std::string withFinalSlash(std::string folder) {
-    if (!folder.empty() && folder.back() != '/') {
-        folder.push_back('/');
-    }
-    return folder;
-}
-
 bool isSingleFolderName(const std::string& name) {
     return name.find('/') == std::string::npos && name != "." && name != "..";
 }

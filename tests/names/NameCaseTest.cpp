@@ -28,11 +28,6 @@ TEST(ApplyImageCase, NeverTouchesMultiByteCharacters) {
     EXPECT_EQ(applyImageCase("ÄB.PNG", 1), "Äb.png");
 }
 
-TEST(AsciiCase, ChangesOnlyTheLettersAToZ) {
-    EXPECT_EQ(toAsciiUpper("az@[`{AZ09"), "AZ@[`{AZ09");
-    EXPECT_EQ(toAsciiLower("AZ@[`{az09"), "az@[`{az09");
-}
-
 TEST(OutputImageFolder, AddsTheSubFolderWithASeparatorWhenOneIsSet) {
     Settings settings;
     settings.HTMLPath = "/home/user/site/";
