@@ -7,11 +7,11 @@
 #include "app/Settings.h"
 #include "platform/PathText.h"
 #include "text/AsciiCase.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
 
-constexpr const char* kDefaultIndexLinkText = "画像一覧ページに戻る";
 constexpr int kFewestPerRow = 1;
 constexpr int kMostPerRow = 10;
 
@@ -29,7 +29,7 @@ void applySettingsPagesStart(Settings& s) {
     s.BGImageName = fileNamePart(s.BGImagePath);
     s.MIDIFileName = fileNamePart(s.MIDIFile);
     if (s.ThumbNail.empty()) {
-        s.ThumbNail = kDefaultIndexLinkText;
+        s.ThumbNail = texts::kIndexLinkDefault;
     }
 }
 

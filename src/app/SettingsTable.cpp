@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/SettingsTable.h"
+#include "text/ProgramTexts.h"
 
 #include <array>
 #include <type_traits>
@@ -101,7 +102,7 @@ constexpr std::array kTable = {
     text(kPage4, "NextImage", &Settings::NextImage, "次の画像 >>", 50),
     text(kPage4, "PrevImage", &Settings::PrevImage, "<< 前の画像", 51),
     number(kPage4, "NavPos", &Settings::NavPos, 0, 52),
-    text(kPage4, "ThumbNail", &Settings::ThumbNail, "画像一覧ページに戻る", 53),
+    text(kPage4, "ThumbNail", &Settings::ThumbNail, texts::kIndexLinkDefault, 53),
     text(kPage4, "AlinkColor", &Settings::AlinkColor, "#0000FF", 54),
     text(kPage4, "VlinkColor", &Settings::VlinkColor, "#800080", 55),
     text(kPage4, "HlinkColor", &Settings::HlinkColor, "#FF0000", 56),

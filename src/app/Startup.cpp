@@ -7,17 +7,16 @@
 #include "platform/PathText.h"
 #include "platform/ProcessEnvironment.h"
 #include "platform/Prompter.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
 
-constexpr std::string_view kLibraryVersionMessage =
-    "imgctl.dll のバージョンが異なります。imgctl.dll は、「Vistrel!!」同梱のものをご使用下さい。";
-constexpr std::string_view kSaveFailedCaption = "ファイルエラー";
 constexpr std::string_view kIniFileInConfigFolder = "vistrel/vistrel.ini";
 
 std::string saveFailedText(const Status& status) {
-    return "設定ファイル " + status.path() + " を保存できませんでした。\n" + status.cause();
+    return std::string(texts::kSettingsSaveFailedHead) + status.path() +
+           std::string(texts::kSettingsSaveFailedTail) + status.cause();
 }
 
 } // namespace
@@ -50,7 +49,8 @@ bool checkLibraryVersion(std::uint16_t version, const std::string& executablePat
     if (version > kNewestRefusedLibraryVersion) {
         return true;
     }
-    prompter.message(executableTitle(executablePath), kLibraryVersionMessage, PromptIcon::Stop);
+    prompter.message(executableTitle(executablePath), texts::kLibraryVersionMessage,
+                     PromptIcon::Stop);
     return false;
 }
 
@@ -83,7 +83,7 @@ StartupPaths resolveStartupPaths(const StartupEnvironment& environment,
 Status Application::save(Prompter& prompter) const {
     Status status = saveSettingsFile(paths.iniPath, settings);
     if (!status) {
-        prompter.message(kSaveFailedCaption, saveFailedText(status), PromptIcon::Stop);
+        prompter.message(texts::kFileErrorCaption, saveFailedText(status), PromptIcon::Stop);
     }
     return status;
 }

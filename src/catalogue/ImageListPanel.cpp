@@ -6,18 +6,10 @@
 #include "app/Settings.h"
 #include "catalogue/ImageFolderScan.h"
 #include "platform/Prompter.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
-namespace {
-
-constexpr std::string_view kConfirmCaption = "確認";
-constexpr std::string_view kCommentsLostQuestion =
-    "この操作をすると、画像別コメントが設定してある場合\n"
-    "コメントが全て削除されます。処理を続けますか？";
-constexpr std::string_view kClearAllCaption = "全解除";
-constexpr std::string_view kSelectAllCaption = "全選択";
-
-} // namespace
+namespace {} // namespace
 
 ImageListPanel::ImageListPanel(Settings& settings)
     : m_settings(settings), m_typeBoxes(settings.ImageMode) {}
@@ -42,7 +34,7 @@ bool ImageListPanel::clickTypeBox(TypeBox box, Prompter& prompter) {
     if (!m_typeBoxes.isEnabled(box)) {
         return false;
     }
-    if (!prompter.ask(kConfirmCaption, kCommentsLostQuestion, PromptIcon::Question)) {
+    if (!prompter.ask(texts::kConfirmCaption, texts::kCommentsLostQuestion, PromptIcon::Question)) {
         return false;
     }
     m_typeBoxes.click(box);
@@ -56,7 +48,7 @@ void ImageListPanel::toggleSelectAll() {
 }
 
 std::string_view ImageListPanel::selectAllCaption() const {
-    return m_settings.Select != 0 ? kClearAllCaption : kSelectAllCaption;
+    return m_settings.Select != 0 ? texts::kClearAllCaption : texts::kSelectAllCaption;
 }
 
 void ImageListPanel::storeChoices() {

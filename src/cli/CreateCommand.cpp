@@ -24,11 +24,10 @@
 #include "platform/ProcessEnvironment.h"
 #include "run/RunContext.h"
 #include "run/RunCreate.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel::cli {
 namespace {
-
-constexpr std::string_view kCompletionCaption = "完了メッセージ";
 
 struct CreateOptions {
     StartupOptions startup;
@@ -64,7 +63,7 @@ public:
         m_console.messageAbout(caption, text, icon, fileName);
     }
     bool ask(std::string_view caption, std::string_view text, PromptIcon icon) override {
-        if (caption == kCompletionCaption) {
+        if (caption == texts::kCompletionCaption) {
             return m_quiet ? m_view : (m_view ? m_quietYes : m_quietNo).ask(caption, text, icon);
         }
         if (m_quiet && m_policy != ConsolePrompter::Policy::AskTerminal) {

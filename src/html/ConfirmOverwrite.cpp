@@ -6,26 +6,21 @@
 #include "html/PageNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
-namespace {
-
-constexpr std::string_view kOverwriteCaption = "ファイルの上書き確認";
-constexpr std::string_view kOverwriteQuestionTail = " ファイルは既に存在します。\n上書きしますか？";
-constexpr std::string_view kRefusedCaption = "メッセージ";
-constexpr std::string_view kRefusedText = "出力 HTML ファイルの名前を変更してやり直して下さい。";
-
-} // namespace
+namespace {} // namespace
 
 int ConfirmOverwrite(const std::string& path, const Settings& settings, Prompter& prompter) {
     if (!FileExists(path)) {
         return 1;
     }
-    const std::string question = indexPageName(settings) + std::string(kOverwriteQuestionTail);
-    if (prompter.ask(kOverwriteCaption, question, PromptIcon::Question)) {
+    const std::string question =
+        indexPageName(settings) + std::string(texts::kOverwriteQuestionTail);
+    if (prompter.ask(texts::kOverwriteCaption, question, PromptIcon::Question)) {
         return 1;
     }
-    prompter.message(kRefusedCaption, kRefusedText, PromptIcon::Information);
+    prompter.message(texts::kMessageCaption, texts::kRefusedText, PromptIcon::Information);
     return 0;
 }
 

@@ -10,18 +10,15 @@
 #include "catalogue/OutputImageFolder.h"
 #include "names/ImageKind.h"
 #include "names/NameCase.h"
+#include "output/BatchCopy.h"
 #include "output/SelectionChecks.h"
-#include "platform/BatchCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/Prompter.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
-
-constexpr std::string_view kNoImagesCaption = "画像ファイルエラー";
-constexpr std::string_view kNoImagesText = "画像ファイルが有りません。処理を中止します。";
-constexpr std::string_view kCopyTitle = "ファイルをコピーしています。";
 
 void uncheckNonImages(ImageList& list) {
     for (int row = 0; row < list.rowCount(); ++row) {
@@ -36,7 +33,7 @@ void uncheckNonImages(ImageList& list) {
 int CopyMainImages(ImageList& list, const Settings& settings, Prompter& prompter,
                    ProgressSink& progress, CancelFlag& cancel) {
     if (list.rowCount() == 0) {
-        prompter.message(kNoImagesCaption, kNoImagesText, PromptIcon::Stop);
+        prompter.message(texts::kImageFileErrorCaption, texts::kNoImagesText, PromptIcon::Stop);
         return 0;
     }
     uncheckNonImages(list);
@@ -55,7 +52,8 @@ int CopyMainImages(ImageList& list, const Settings& settings, Prompter& prompter
     if (settings.UseImage != 0 && FileExists(settings.BGImagePath)) {
         copies.push_back({settings.BGImagePath, fileNamePart(settings.BGImagePath)});
     }
-    return BatchCopy(copies, outputImageFolder(settings), kCopyTitle, prompter, progress, cancel)
+    return BatchCopy(copies, outputImageFolder(settings), texts::kCopyProgressTitle, prompter,
+                     progress, cancel)
                ? 1
                : 0;
 }

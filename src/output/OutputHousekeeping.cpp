@@ -9,13 +9,14 @@
 #include "app/Settings.h"
 #include "catalogue/OutputImageFolder.h"
 #include "names/ImageKind.h"
-#include "platform/BatchCopy.h"
+#include "output/BatchCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderIdentity.h"
 #include "platform/PathText.h"
 #include "platform/Prompter.h"
 #include "platform/RemovableEntries.h"
 #include "text/AsciiCase.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
@@ -23,13 +24,6 @@ namespace {
 constexpr std::int32_t kDelete = 0;
 constexpr std::int32_t kToTrash = 1;
 constexpr std::int32_t kLeave = 2;
-
-constexpr std::string_view kCopyTitle = "ファイルをコピーしています。";
-constexpr std::string_view kMusicCaption = "MIDI ファイルエラー";
-constexpr std::string_view kNoMusicFileQuestion =
-    "MIDI ファイルが指定されていません。BGM 無しでスライドショーを作成しますか？";
-constexpr std::string_view kMusicFileMissingQuestion =
-    "MIDI ファイルが見つかりません。BGM 無しでスライドショーを作成しますか？";
 
 // Removes the files as treatment says; the run goes on whatever happens to each of them.
 void removeAll(const std::string& folder, const std::vector<std::string>& names,
@@ -116,12 +110,12 @@ int CopyMusicFile(Settings& settings, Prompter& prompter, ProgressSink& progress
     if (settings.PlayMusic == 1) {
         std::string_view question;
         if (settings.MIDIFile.empty()) {
-            question = kNoMusicFileQuestion;
+            question = texts::kNoMusicFileQuestion;
         } else if (!FileExists(settings.MIDIFile)) {
-            question = kMusicFileMissingQuestion;
+            question = texts::kMusicFileMissingQuestion;
         }
         if (!question.empty()) {
-            if (!prompter.ask(kMusicCaption, question, PromptIcon::Warning)) {
+            if (!prompter.ask(texts::kMusicFileErrorCaption, question, PromptIcon::Warning)) {
                 return 0;
             }
             settings.PlayMusic = 0;
@@ -132,8 +126,8 @@ int CopyMusicFile(Settings& settings, Prompter& prompter, ProgressSink& progress
     if (settings.Mode == 1 && settings.PlayMusic == 1) {
         sources.push_back(settings.MIDIFile);
     }
-    return BatchCopy(underOwnNames(sources), settings.HTMLPath + settings.SubFolder, kCopyTitle,
-                     prompter, progress, cancel)
+    return BatchCopy(underOwnNames(sources), settings.HTMLPath + settings.SubFolder,
+                     texts::kCopyProgressTitle, prompter, progress, cancel)
                ? 1
                : 0;
 }

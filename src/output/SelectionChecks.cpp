@@ -10,15 +10,10 @@
 #include "names/NameCase.h"
 #include "platform/FileHead.h"
 #include "platform/Prompter.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
-
-constexpr std::string_view kCaption = "画像ファイルエラー";
-constexpr std::string_view kNotImages = "次のファイルは画像ファイルではないため、出力しません。";
-constexpr std::string_view kSameName = " は ";
-constexpr std::string_view kSameNameEnd = " と出力先で同じ名前（";
-constexpr std::string_view kSameNameTail = "）になるため、出力しません。";
 
 constexpr std::string_view kJpegSignature = "\xFF\xD8\xFF";
 constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1A\n";
@@ -60,7 +55,8 @@ void uncheckFilesThatAreNotImages(ImageList& list, const Settings& settings, Pro
         }
     }
     if (!names.empty()) {
-        prompter.message(kCaption, std::string(kNotImages) + names, PromptIcon::Warning);
+        prompter.message(texts::kImageFileErrorCaption, std::string(texts::kNotImages) + names,
+                         PromptIcon::Warning);
     }
 }
 
@@ -76,12 +72,12 @@ void uncheckNameClashes(ImageList& list, const Settings& settings, Prompter& pro
         if (!isNew) {
             list.setChecked(row, false);
             std::string text = name;
-            text.append(kSameName)
+            text.append(texts::kSameName)
                 .append(list.row(first->second).name)
-                .append(kSameNameEnd)
+                .append(texts::kSameNameEnd)
                 .append(output)
-                .append(kSameNameTail);
-            prompter.message(kCaption, text, PromptIcon::Warning);
+                .append(texts::kSameNameTail);
+            prompter.message(texts::kImageFileErrorCaption, text, PromptIcon::Warning);
         }
     }
 }

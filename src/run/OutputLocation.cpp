@@ -7,20 +7,10 @@
 #include "app/Settings.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
-
-constexpr std::string_view kDriveCaption = "ドライブエラー";
-constexpr std::string_view kFolderCaption = "フォルダチェック";
-constexpr std::string_view kNoSuchPlaceTail =
-    " ドライブは存在しません。正しい出力先のフォルダを指定して下さい。";
-constexpr std::string_view kReadOnlyTail =
-    " ドライブは CD-ROM/R/RW ドライブです。CD-R 等には\n書き込みできないので別のドライブを指定"
-    "して下さい。";
-constexpr std::string_view kNoFolderTail = " \nフォルダは存在しません。作成しますか？";
-constexpr std::string_view kNoSubFolderHead = "画像格納用サブフォルダ（";
-constexpr std::string_view kNoSubFolderTail = "）は存在しません。\n作成しますか？";
 
 // The shortest folder text that is more than the root of the file system.
 constexpr std::size_t kShortestFolder = 4;
@@ -52,25 +42,28 @@ LocationStatus CheckOutputLocation(const std::string& folder, const std::string&
 int ResolveOutputLocation(LocationStatus status, const Settings& settings, Prompter& prompter) {
     switch (status) {
     case LocationStatus::NoSuchPlace:
-        prompter.message(kDriveCaption, settings.HTMLPath + std::string(kNoSuchPlaceTail),
+        prompter.message(texts::kDriveErrorCaption,
+                         settings.HTMLPath + std::string(texts::kNoSuchPlaceTail),
                          PromptIcon::Stop);
         return 1;
     case LocationStatus::ReadOnly:
-        prompter.message(kDriveCaption,
-                         probeLocation(settings.HTMLPath).mountPoint + std::string(kReadOnlyTail),
+        prompter.message(texts::kDriveErrorCaption,
+                         probeLocation(settings.HTMLPath).mountPoint +
+                             std::string(texts::kReadOnlyTail),
                          PromptIcon::Stop);
         return 1;
     case LocationStatus::NoFolder:
-        if (!prompter.ask(kFolderCaption, settings.HTMLPath + std::string(kNoFolderTail),
+        if (!prompter.ask(texts::kFolderCheckCaption,
+                          settings.HTMLPath + std::string(texts::kNoFolderTail),
                           PromptIcon::Question)) {
             return 1;
         }
         createFolders(settings.HTMLPath + settings.SubFolder + "/");
         return 0;
     case LocationStatus::NoSubFolder:
-        if (!prompter.ask(kFolderCaption,
-                          std::string(kNoSubFolderHead) + settings.SubFolder +
-                              std::string(kNoSubFolderTail),
+        if (!prompter.ask(texts::kFolderCheckCaption,
+                          std::string(texts::kNoSubFolderHead) + settings.SubFolder +
+                              std::string(texts::kNoSubFolderTail),
                           PromptIcon::Question)) {
             return 1;
         }

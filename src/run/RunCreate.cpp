@@ -26,22 +26,10 @@
 #include "run/RunContext.h"
 #include "run/ViewResult.h"
 #include "run/WriteSite.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
-
-constexpr std::string_view kErrorCaption = "エラー";
-constexpr std::string_view kNoImageFolder = "画像フォルダが指定されていません。";
-constexpr std::string_view kNoOutputFolder = "出力先フォルダが指定されていません。";
-constexpr std::string_view kBadSubFolder = "画像格納サブフォルダ名が正しくありません。";
-constexpr std::string_view kBadPageName = "出力 HTML ファイル名が正しくありません。";
-constexpr std::string_view kBadMenuName = "左側フレームのファイル名が正しくありません。";
-constexpr std::string_view kFolderInUse =
-    "別の作成処理が出力先フォルダを使用中です。終了してからやり直して下さい。";
-constexpr std::string_view kNotWritten = "次のファイルを書き込めませんでした。";
-constexpr std::string_view kDoneCaption = "完了メッセージ";
-constexpr std::string_view kDoneQuestion =
-    "HTML ファイルの出力が完了しました。今すぐ表示しますか？";
 
 bool isSingleFolderName(const std::string& name) {
     return name.find('/') == std::string::npos && name != "." && name != "..";
@@ -52,20 +40,20 @@ bool isSingleFolderName(const std::string& name) {
 bool namesAreUsable(const Settings& s, Prompter& prompter) {
     std::string_view problem;
     if (s.ImagePath.empty()) {
-        problem = kNoImageFolder;
+        problem = texts::kNoImageFolder;
     } else if (s.HTMLPath.empty()) {
-        problem = kNoOutputFolder;
+        problem = texts::kNoOutputFolder;
     } else if (!s.SubFolder.empty() && !isSingleFolderName(s.SubFolder)) {
-        problem = kBadSubFolder;
+        problem = texts::kBadSubFolder;
     } else if (s.HTMLFile.find('/') != std::string::npos) {
-        problem = kBadPageName;
+        problem = texts::kBadPageName;
     } else if (s.Mode == 0 && s.Frame == 1 && s.LeftFile.find('/') != std::string::npos) {
-        problem = kBadMenuName;
+        problem = texts::kBadMenuName;
     }
     if (problem.empty()) {
         return true;
     }
-    prompter.message(kErrorCaption, problem, PromptIcon::Stop);
+    prompter.message(texts::kErrorCaption, problem, PromptIcon::Stop);
     return false;
 }
 
@@ -79,11 +67,11 @@ bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
 // Every file the run could not write, in one message, so that a full disk or a folder in a
 // page's place never passes for a finished site.
 void reportFailedWrites(const std::vector<Status>& failedWrites, Prompter& prompter) {
-    std::string text(kNotWritten);
+    std::string text(texts::kNotWritten);
     for (const Status& failure : failedWrites) {
         text.append("\n").append(failure.path()).append(": ").append(failure.cause());
     }
-    prompter.message(kErrorCaption, text, PromptIcon::Stop);
+    prompter.message(texts::kErrorCaption, text, PromptIcon::Stop);
 }
 
 } // namespace
@@ -105,7 +93,7 @@ int RunCreate(RunContext& context) {
     const std::string imageFolder = outputImageFolder(s);
     const OutputLock lock({s.HTMLPath, imageFolder});
     if (!lock.heldAlone()) {
-        context.prompter.message(kErrorCaption, kFolderInUse, PromptIcon::Stop);
+        context.prompter.message(texts::kErrorCaption, texts::kFolderInUse, PromptIcon::Stop);
         return 0;
     }
     ClearOldImages(s);
@@ -134,7 +122,8 @@ int RunCreate(RunContext& context) {
         context.currentImage.release();
         return 0;
     }
-    if (context.prompter.ask(kDoneCaption, kDoneQuestion, PromptIcon::Information)) {
+    if (context.prompter.ask(texts::kCompletionCaption, texts::kDoneQuestion,
+                             PromptIcon::Information)) {
         ViewResult(s, context.prompter);
     }
     return 1;

@@ -8,27 +8,20 @@
 #include "html/PageNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
-namespace {
-
-constexpr std::string_view kFileCaption = "ファイルエラー";
-constexpr std::string_view kNotCreatedTail =
-    " ファイルが作成されていません。最初にサムネイルを作成して下さい。";
-constexpr std::string_view kErrorCaption = "エラー";
-constexpr std::string_view kBrowserFailed = "ブラウザの起動に失敗しました。";
-
-} // namespace
+namespace {} // namespace
 
 void ViewResult(const Settings& settings, Prompter& prompter) {
     const std::string page = settings.HTMLPath + indexPageName(settings);
     if (!FileExists(page)) {
-        prompter.message(kFileCaption, settings.HTMLFile + std::string(kNotCreatedTail),
-                         PromptIcon::Stop);
+        prompter.message(texts::kFileErrorCaption,
+                         settings.HTMLFile + std::string(texts::kNotCreatedTail), PromptIcon::Stop);
         return;
     }
     if (!openWithDefaultApplication(page)) {
-        prompter.message(kErrorCaption, kBrowserFailed, PromptIcon::Stop);
+        prompter.message(texts::kErrorCaption, texts::kBrowserFailed, PromptIcon::Stop);
     }
 }
 

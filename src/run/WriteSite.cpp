@@ -19,17 +19,10 @@
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
 #include "platform/Status.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
-
-constexpr std::string_view kErrorCaption = "エラー";
-constexpr std::string_view kNothingSelected =
-    "画像ファイルが１つも選択されていません。処理を中止します。";
-constexpr std::string_view kThumbnailProgressText =
-    "HTML ファイル及び縮小画像の生成中です。しばらくお待ち下さい...";
-constexpr std::string_view kSlideShowProgressText =
-    "スライドショーファイルの生成中です。しばらくお待ち下さい...";
 
 // Keeps the progress display open for as long as it lives.
 class ShownProgress {
@@ -67,14 +60,14 @@ int writePagesOfMode(PageRun& run, const std::vector<ImageEntry>& entries) {
 int WriteSite(PageRun& run, Prompter& prompter, ImagePass& pass) {
     const Settings& s = run.settings;
     if (run.list.FirstCheckedRow(run.list.rowCount()) < 0) {
-        prompter.message(kErrorCaption, kNothingSelected, PromptIcon::Stop);
+        prompter.message(texts::kErrorCaption, texts::kNothingSelected, PromptIcon::Stop);
         return 0;
     }
     if (ConfirmOverwrite(s.HTMLPath + indexPageName(s), s, prompter) == 0) {
         return 0;
     }
-    const ShownProgress shown(run.progress,
-                              s.Mode == 0 ? kThumbnailProgressText : kSlideShowProgressText);
+    const ShownProgress shown(run.progress, s.Mode == 0 ? texts::kThumbnailProgressText
+                                                        : texts::kSlideShowProgressText);
     ClearOldPages(s);
     std::vector<ImageEntry> entries;
     const int collected =

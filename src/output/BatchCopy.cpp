@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/BatchCopy.h"
+#include "output/BatchCopy.h"
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -17,16 +17,12 @@
 #include "platform/Prompter.h"
 #include "platform/Status.h"
 #include "platform/WorkNames.h"
+#include "text/ProgramTexts.h"
 
 namespace vistrel {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::string_view kReplaceCaption = "ファイルの上書き確認";
-constexpr std::string_view kReplaceQuestion = " は既に存在します。置き換えますか？";
-constexpr std::string_view kErrorCaption = "ファイルエラー";
-constexpr std::string_view kCopyFailed = " をコピーできませんでした。\n";
 
 constexpr mode_t kNewFileMode = 0666;
 constexpr std::size_t kCopyBlock = 1U << 20U;
@@ -140,7 +136,8 @@ Status copyIntoPlace(const std::string& source, const fs::path& target) {
 }
 
 bool reportFailure(Prompter& prompter, const Status& failure) {
-    prompter.message(kErrorCaption, failure.path() + std::string(kCopyFailed) + failure.cause(),
+    prompter.message(texts::kFileErrorCaption,
+                     failure.path() + std::string(texts::kCopyFailed) + failure.cause(),
                      PromptIcon::Stop);
     return false;
 }
@@ -168,7 +165,8 @@ bool copyOne(const FileCopy& file, const std::string& targetFolder, Prompter& pr
         if (S_ISDIR(targetInfo.st_mode)) {
             return reportFailure(prompter, Status::failure(source, errorText(EISDIR)));
         }
-        if (!prompter.ask(kReplaceCaption, name.string() + std::string(kReplaceQuestion),
+        if (!prompter.ask(texts::kOverwriteCaption,
+                          name.string() + std::string(texts::kReplaceQuestion),
                           PromptIcon::Question)) {
             return true;
         }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/BatchCopy.h"
+#include "output/BatchCopy.h"
 
 #include <sys/resource.h>
 #include <sys/time.h>
