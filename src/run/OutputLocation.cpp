@@ -45,34 +45,34 @@ int ResolveOutputLocation(LocationStatus status, const Settings& settings, Promp
         prompter.message(texts::kDriveErrorCaption,
                          settings.HTMLPath + std::string(texts::kNoSuchPlaceTail),
                          PromptIcon::Stop);
-        return 1;
+        return 0;
     case LocationStatus::ReadOnly:
         prompter.message(texts::kDriveErrorCaption,
                          probeLocation(settings.HTMLPath).mountPoint +
                              std::string(texts::kReadOnlyTail),
                          PromptIcon::Stop);
-        return 1;
+        return 0;
     case LocationStatus::NoFolder:
         if (!prompter.ask(texts::kFolderCheckCaption,
                           settings.HTMLPath + std::string(texts::kNoFolderTail),
                           PromptIcon::Question)) {
-            return 1;
+            return 0;
         }
         createFolders(settings.HTMLPath + settings.SubFolder + "/");
-        return 0;
+        return 1;
     case LocationStatus::NoSubFolder:
         if (!prompter.ask(texts::kFolderCheckCaption,
                           std::string(texts::kNoSubFolderHead) + settings.SubFolder +
                               std::string(texts::kNoSubFolderTail),
                           PromptIcon::Question)) {
-            return 1;
+            return 0;
         }
         createFolders(settings.HTMLPath + settings.SubFolder + "/");
-        return 0;
+        return 1;
     case LocationStatus::Ready:
         break;
     }
-    return 0;
+    return 1;
 }
 
 } // namespace vistrel

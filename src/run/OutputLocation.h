@@ -22,7 +22,8 @@ LocationStatus CheckOutputLocation(const std::string& folder, const std::string&
 
 // Reacts to a status: reports the unusable places ("ドライブエラー") and stops; asks before
 // creating a missing output folder (with every folder above it and the image subfolder) or a
-// missing image subfolder ("フォルダチェック"). Returns 0 to go on, 1 to stop.
+// missing image subfolder ("フォルダチェック"). Returns 1 to go on, 0 to stop, as every step of a
+// run does.
 int ResolveOutputLocation(LocationStatus status, const Settings& settings, Prompter& prompter);
 
 } // namespace vistrel

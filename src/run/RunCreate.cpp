@@ -87,7 +87,7 @@ int RunCreate(RunContext& context) {
     }
     const LocationStatus status = CheckOutputLocation(s.HTMLPath, s.SubFolder);
     if (status != LocationStatus::Ready &&
-        ResolveOutputLocation(status, s, context.prompter) != 0) {
+        ResolveOutputLocation(status, s, context.prompter) == 0) {
         return 0;
     }
     const std::string imageFolder = outputImageFolder(s);
