@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/SettingsTable.h"
+#include "text/DecimalText.h"
 #include "text/ProgramTexts.h"
 
 #include <array>
@@ -216,38 +217,11 @@ void assignSettingText(Settings& settings, const SettingDescriptor& descriptor,
 }
 
 bool isDecimalInteger(std::string_view text) {
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        text.remove_prefix(1);
-    }
-    if (text.empty()) {
-        return false;
-    }
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    return true;
+    return readsWhole(scanDecimal(text, false), text);
 }
 
 std::int32_t parseProfileInteger(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    // Unsigned arithmetic wraps instead of overflowing, as the 32-bit conversion does.
-    std::uint32_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        value = value * 10u + static_cast<std::uint32_t>(c - '0');
-    }
-    if (negative) {
-        value = 0u - value;
-    }
-    return static_cast<std::int32_t>(value);
+    return wrappedInt32(scanDecimal(text, false));
 }
 
 } // namespace vistrel

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue/CommentFileFormat.h"
 
-#include <cstdint>
+#include "text/DecimalText.h"
 
 namespace vistrel {
 namespace {
@@ -13,26 +13,10 @@ std::string_view trimRight(std::string_view text) {
     return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
 }
 
-// A decimal number the way the count and position lines have always been read: leading blanks,
-// an optional sign, then digits; anything else reads as 0.
+// The count and position lines have always been read as the C library reads a number:
+// leading blanks, an optional sign, then digits; anything else reads as 0.
 int leadingNumber(std::string_view text) {
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i == std::string_view::npos) {
-        return 0;
-    }
-    bool negative = false;
-    if (text[i] == '-' || text[i] == '+') {
-        negative = text[i] == '-';
-        ++i;
-    }
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT32_MAX) {
-            return negative ? INT32_MIN : INT32_MAX;
-        }
-    }
-    return static_cast<int>(negative ? -value : value);
+    return saturatedInt32(scanDecimal(text, true));
 }
 
 // The lines of a file read in text mode: CR LF ends a line, and so does a lone LF; a lone CR

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "catalogue/ImageListObserver.h"
+#include "text/DecimalText.h"
 
 namespace vistrel {
 namespace {
@@ -17,14 +18,7 @@ constexpr const char* kCountLabelFormat = "（総数 ： %d　選択数 : %d）"
 
 // The size column holds "123 KB"; its order is that of the number, not of the text.
 std::uint64_t leadingNumber(std::string_view text) {
-    std::uint64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    return value;
+    return scanDecimal(text, false).value;
 }
 
 } // namespace

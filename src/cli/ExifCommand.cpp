@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/ExifCommand.h"
 
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -16,6 +15,7 @@
 #include "exif/ExifRows.h"
 #include "names/ImageKind.h"
 #include "platform/PathText.h"
+#include "text/DecimalText.h"
 
 namespace vistrel::cli {
 namespace {
@@ -23,13 +23,13 @@ namespace {
 constexpr std::string_view kCommand = "exif";
 
 std::optional<std::uint16_t> exifInfoValue(std::string_view text) {
-    unsigned value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        value > std::numeric_limits<std::uint16_t>::max()) {
+    // A bit set: digits only, no sign.
+    const DecimalScan value = scanDecimal(text, false);
+    if (!readsWhole(value, text) || text.front() == '+' || text.front() == '-' ||
+        value.value > std::numeric_limits<std::uint16_t>::max()) {
         return std::nullopt;
     }
-    return static_cast<std::uint16_t>(value);
+    return static_cast<std::uint16_t>(value.value);
 }
 
 void writeLine(const Streams& streams, const std::string& line) {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "cli/SettingOverrides.h"
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
 
 #include "app/SettingsTable.h"
+#include "text/DecimalText.h"
 
 namespace vistrel::cli {
 namespace {
@@ -24,17 +24,17 @@ Assignment split(const std::string& assignment) {
 }
 
 bool inRange(const SettingDescriptor& descriptor, const std::string& text) {
-    std::int64_t number = 0;
-    const char* first = text.data() + (text.front() == '+' ? 1 : 0);
-    const auto [end, error] = std::from_chars(first, text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size()) {
+    const DecimalScan number = scanDecimal(text, false);
+    if (!readsWhole(number, text)) {
         return false;
     }
     if (std::holds_alternative<std::uint16_t Settings::*>(descriptor.member)) {
-        return number >= 0 && number <= std::numeric_limits<std::uint16_t>::max();
+        return number.value == 0 ||
+               (!number.negative && number.value <= std::numeric_limits<std::uint16_t>::max());
     }
-    return number >= std::numeric_limits<std::int32_t>::min() &&
-           number <= std::numeric_limits<std::int32_t>::max();
+    const std::uint64_t limit =
+        number.negative ? std::uint64_t{1} << 31U : std::numeric_limits<std::int32_t>::max();
+    return number.value <= limit;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "exif/ExifEntry.h"
+#include "text/DecimalText.h"
 #include "text/Encoding.h"
 
 namespace vistrel {
@@ -22,27 +23,6 @@ std::string_view skipBlanks(std::string_view text) {
         text.remove_prefix(1);
     }
     return text;
-}
-
-// A decimal number as the C library scans one: optional sign, digits; values beyond the range
-// of a 32-bit integer stay at its end rather than wrapping.
-std::int32_t leadingDecimal(std::string_view text) {
-    text = skipBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    std::int64_t value = 0;
-    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        value = std::min(kLimit, value * 10 + (c - '0'));
-    }
-    value = negative ? -value : std::min(value, kLimit - 1);
-    return static_cast<std::int32_t>(value);
 }
 
 int hexDigit(char c) {
@@ -92,7 +72,7 @@ CodeTable CodeTable::parse(std::string_view fileBytes) {
     const std::string text = decodeStoredText(fileBytes);
     std::string_view rest = text;
     CodeTable table;
-    table.m_count = std::max(0, leadingDecimal(nextLine(rest)));
+    table.m_count = std::max(0, saturatedInt32(scanDecimal(nextLine(rest), true)));
     while (!rest.empty() && table.m_codes.size() < static_cast<std::size_t>(table.m_count)) {
         const std::string_view line = nextLine(rest);
         const auto tab = line.find(kSeparator);

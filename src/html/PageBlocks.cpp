@@ -2,12 +2,11 @@
 #include "html/PageBlocks.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 
 #include "app/Settings.h"
 #include "html/NameText.h"
 #include "html/PageNames.h"
+#include "text/DecimalText.h"
 #include "text/PageStream.h"
 
 namespace vistrel {
@@ -26,8 +25,7 @@ constexpr const char* kImageSizeLabel = "画像サイズ";
 
 // A number as the width text reads it: leading blanks, an optional sign, then digits.
 int leadingInteger(const std::string& text) {
-    const long value = std::strtol(text.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+    return saturatedInt32(scanDecimal(text, true));
 }
 
 int navTableWidth(const Settings& s, const ImageEntry& entry) {
