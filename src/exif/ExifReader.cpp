@@ -4,10 +4,10 @@
 #include <array>
 #include <utility>
 
-#include "exif/FileBytes.h"
-#include "exif/TiffCursor.h"
+#include "platform/FileBytes.h"
 #include "platform/FileContent.h"
 #include "platform/ProcessEnvironment.h"
+#include "platform/TiffCursor.h"
 
 namespace vistrel {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "exif/ExifEntry.h"
 #include "exif/ExifValueRules.h"
-#include "exif/TiffCursor.h"
+#include "platform/TiffCursor.h"
 #include "text/Encoding.h"
 
 namespace vistrel {

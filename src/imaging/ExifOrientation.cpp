@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "imaging/ByteCursor.h"
+#include "platform/FileBytes.h"
+#include "platform/TiffCursor.h"
 
 namespace vistrel::detail {
 namespace {
@@ -25,30 +26,32 @@ int readExifOrientation(std::span<const std::uint8_t> payload) {
         return kUpright;
     }
     // Offsets inside EXIF count from the TIFF header that follows the signature.
-    ByteCursor tiff(payload.subspan(kExifSignature.size()));
-    const auto byteOrder = tiff.readU16();
-    if (byteOrder == kBigEndianMark) {
-        tiff.setBigEndian(true);
-    } else if (byteOrder != kLittleEndianMark) {
+    const auto tiffBytes = payload.subspan(kExifSignature.size());
+    FileBytes bytes(
+        std::string_view(reinterpret_cast<const char*>(tiffBytes.data()), tiffBytes.size()));
+    TiffCursor tiff(bytes);
+    const auto byteOrder = tiff.read16();
+    if (byteOrder != kBigEndianMark && byteOrder != kLittleEndianMark) {
         return kUpright;
     }
-    const auto magic = tiff.readU16();
-    const auto directoryOffset = tiff.readU32();
+    tiff.setLittleEndian(byteOrder == kLittleEndianMark);
+    const auto magic = tiff.read16();
+    const auto directoryOffset = tiff.read32();
     if (magic != kTiffMagic || !directoryOffset || !tiff.seek(*directoryOffset)) {
         return kUpright;
     }
-    const auto entryCount = tiff.readU16();
+    const auto entryCount = tiff.read16();
     if (!entryCount) {
         return kUpright;
     }
     // A count larger than the bytes can hold is cut to what is there rather than trusted.
     const std::uint64_t entries =
-        std::min<std::uint64_t>(*entryCount, tiff.remaining() / kEntrySize);
+        std::min<std::uint64_t>(*entryCount, (tiff.size() - tiff.position()) / kEntrySize);
     for (std::uint64_t i = 0; i < entries; ++i) {
-        const auto tag = tiff.readU16();
-        const auto type = tiff.readU16();
-        const auto count = tiff.readU32();
-        const auto value = tiff.readU16();
+        const auto tag = tiff.read16();
+        const auto type = tiff.read16();
+        const auto count = tiff.read32();
+        const auto value = tiff.read16();
         if (!tag || !type || !count || !value || !tiff.skip(2)) {
             return kUpright;
         }

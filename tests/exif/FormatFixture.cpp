@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "exif/ExifEntry.h"
-#include "exif/FileBytes.h"
-#include "exif/TiffCursor.h"
+#include "platform/FileBytes.h"
+#include "platform/TiffCursor.h"
 
 namespace vistrel::test {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "exif/FileBytes.h"
+#include "platform/FileBytes.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "exif/TiffCursor.h"
+#include "platform/TiffCursor.h"
 
-#include "exif/FileBytes.h"
+#include "platform/FileBytes.h"
 
 namespace vistrel {
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "exif/FileBytes.h"
-#include "exif/TiffCursor.h"
+#include "platform/FileBytes.h"
+#include "platform/TiffCursor.h"
 #include "support/TempDir.h"
 
 namespace vistrel {
