@@ -91,14 +91,4 @@ std::optional<DecodedImage> decodeForThumbnail(const std::string& sourcePath, Th
     return decoded;
 }
 
-bool produceThumbnailFile(const std::string& sourcePath, ThumbnailSize size,
-                          const ThumbnailOptions& options, const std::string& thumbPath) {
-    auto decoded = decodeForThumbnail(sourcePath, size);
-    if (!decoded) {
-        return false;
-    }
-    return renderThumbnail(*decoded->image, decoded->header.width, decoded->header.height, size,
-                           options, thumbPath);
-}
-
 } // namespace vistrel

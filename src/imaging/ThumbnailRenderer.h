@@ -43,10 +43,4 @@ bool renderThumbnail(Image& source, std::int32_t sourceWidth, std::int32_t sourc
 // nullopt when the name is of no image kind or the file does not decode.
 std::optional<DecodedImage> decodeForThumbnail(const std::string& sourcePath, ThumbnailSize size);
 
-// The whole production of one thumbnail from its source file: decodeForThumbnail, render,
-// write. Depends on nothing but its arguments, so several may run at once.
-// Returns false when the source did not decode or the file was not written.
-bool produceThumbnailFile(const std::string& sourcePath, ThumbnailSize size,
-                          const ThumbnailOptions& options, const std::string& thumbPath);
-
 } // namespace vistrel

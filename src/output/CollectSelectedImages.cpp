@@ -31,11 +31,4 @@ int CollectSelectedImages(const ImageList& list, const Settings& settings, Promp
     return 1;
 }
 
-int CollectSelectedImages(const ImageList& list, const Settings& settings, Prompter& prompter,
-                          ProgressSink& progress, CancelFlag& cancel,
-                          std::vector<ImageEntry>& entries, unsigned workers) {
-    ImagePass pass(imageTaskOf(settings), workers);
-    return CollectSelectedImages(list, settings, prompter, progress, cancel, entries, pass);
-}
-
 } // namespace vistrel

@@ -31,10 +31,4 @@ int CollectSelectedImages(const ImageList& list, const Settings& settings, Promp
                           ProgressSink& progress, CancelFlag& cancel,
                           std::vector<ImageEntry>& entries, ImagePass& pass);
 
-// The same with a pass of its own on workers threads, for the task of settings.
-int CollectSelectedImages(const ImageList& list, const Settings& settings, Prompter& prompter,
-                          ProgressSink& progress, CancelFlag& cancel,
-                          std::vector<ImageEntry>& entries,
-                          unsigned workers = ImagePass::hardwareWorkers());
-
 } // namespace vistrel

@@ -32,8 +32,6 @@ public:
     // One worker per hardware thread, at least 1.
     static unsigned hardwareWorkers();
 
-    unsigned workers() const { return m_workers; }
-
     // Starts reading the images of entries now, ahead of run, so that the workers use the time
     // the calling thread spends on other work (copying the main images). Nothing the user sees
     // happens until run; a pass never taken by run is stopped and leaves nothing behind.

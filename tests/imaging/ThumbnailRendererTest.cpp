@@ -37,6 +37,16 @@ constexpr std::string_view kPngSignature = "\x89PNG";
 constexpr std::string_view kJpegSignature = "\xFF\xD8\xFF";
 constexpr std::string_view kGifSignature = "GIF8";
 
+// The whole production of one thumbnail from its source file, as the image pass makes it:
+// decode for the size, render, write. False when the source did not decode or nothing was
+// written.
+bool produceThumbnailFile(const std::string& sourcePath, ThumbnailSize size,
+                          const ThumbnailOptions& options, const std::string& thumbPath) {
+    auto decoded = decodeForThumbnail(sourcePath, size);
+    return decoded && renderThumbnail(*decoded->image, decoded->header.width,
+                                      decoded->header.height, size, options, thumbPath);
+}
+
 ThumbnailOptions optionsOfType(std::int32_t thumbType) {
     ThumbnailOptions options;
     options.thumbType = thumbType;

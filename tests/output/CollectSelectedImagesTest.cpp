@@ -17,6 +17,8 @@
 #include "catalogue/ImageList.h"
 #include "names/ImageKind.h"
 #include "output/CopyMainImages.h"
+#include "output/ImagePass.h"
+#include "output/ImageTask.h"
 #include "output/SelectedEntries.h"
 #include "platform/CancelFlag.h"
 #include "support/RecordingProgressSink.h"
@@ -108,8 +110,9 @@ protected:
     void scan(std::int32_t mask = 7) { ScanImageFolder(m_settings.ImagePath, mask, true, m_list); }
 
     int collect() {
+        ImagePass pass(imageTaskOf(m_settings), ImagePass::hardwareWorkers());
         return CollectSelectedImages(m_list, m_settings, m_prompter, m_progress, m_cancel,
-                                     m_entries);
+                                     m_entries, pass);
     }
 
     std::ptrdiff_t pumps() const {

@@ -22,6 +22,7 @@
 #include "imaging/ImageLibrary.h"
 #include "names/ImageKind.h"
 #include "output/CollectSelectedImages.h"
+#include "output/ImageTask.h"
 #include "platform/CancelFlag.h"
 #include "support/RecordingProgressSink.h"
 #include "support/ScriptedPrompter.h"
@@ -340,8 +341,9 @@ protected:
     }
 
     int collect() {
+        ImagePass pass(imageTaskOf(m_settings), 2);
         return CollectSelectedImages(m_list, m_settings, m_prompter, m_progress, m_cancel,
-                                     m_entries, 2);
+                                     m_entries, pass);
     }
 
     const TempDir m_dir;
