@@ -31,6 +31,10 @@ inline constexpr std::string_view kSlideShowProgressText =
     "スライドショーファイルの生成中です。しばらくお待ち下さい...";
 
 // Start-up and settings.
+inline constexpr std::string_view kThumbnailSize80 = "現在の設定 ： 80x80";
+inline constexpr std::string_view kThumbnailSize100 = "現在の設定 ： 100x100";
+inline constexpr std::string_view kThumbnailSize120 = "現在の設定 ： 120x120";
+inline constexpr std::string_view kThumbnailSizeOther = "現在の設定 ： ";
 inline constexpr std::string_view kIndexLinkDefault = "画像一覧ページに戻る";
 inline constexpr std::string_view kSettingsSaveFailedHead = "設定ファイル ";
 inline constexpr std::string_view kSettingsSaveFailedTail = " を保存できませんでした。\n";
