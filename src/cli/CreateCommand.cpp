@@ -24,7 +24,6 @@
 #include "platform/ProcessEnvironment.h"
 #include "run/RunContext.h"
 #include "run/RunCreate.h"
-#include "text/ProgramTexts.h"
 
 namespace vistrel::cli {
 namespace {
@@ -63,13 +62,14 @@ public:
         m_console.messageAbout(caption, text, icon, fileName);
     }
     bool ask(std::string_view caption, std::string_view text, PromptIcon icon) override {
-        if (caption == texts::kCompletionCaption) {
-            return m_quiet ? m_view : (m_view ? m_quietYes : m_quietNo).ask(caption, text, icon);
-        }
         if (m_quiet && m_policy != ConsolePrompter::Policy::AskTerminal) {
             return m_policy == ConsolePrompter::Policy::AnswerYes;
         }
         return m_console.ask(caption, text, icon);
+    }
+    bool askToViewResult(std::string_view caption, std::string_view text,
+                         PromptIcon icon) override {
+        return m_quiet ? m_view : (m_view ? m_quietYes : m_quietNo).ask(caption, text, icon);
     }
 
 private:

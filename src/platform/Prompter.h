@@ -29,6 +29,13 @@ public:
 
     // Asks a Yes/No question. True means Yes.
     virtual bool ask(std::string_view caption, std::string_view text, PromptIcon icon) = 0;
+
+    // Asks at the end of a finished run whether to open the result now: a question like any
+    // other unless a front end answers it otherwise (the command line opens the browser only
+    // when asked to on its command line).
+    virtual bool askToViewResult(std::string_view caption, std::string_view text, PromptIcon icon) {
+        return ask(caption, text, icon);
+    }
 };
 
 } // namespace vistrel

@@ -122,8 +122,8 @@ int RunCreate(RunContext& context) {
         context.currentImage.release();
         return 0;
     }
-    if (context.prompter.ask(texts::kCompletionCaption, texts::kDoneQuestion,
-                             PromptIcon::Information)) {
+    if (context.prompter.askToViewResult(texts::kCompletionCaption, texts::kDoneQuestion,
+                                         PromptIcon::Information)) {
         ViewResult(s, context.prompter);
     }
     return 1;
