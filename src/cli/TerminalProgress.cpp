@@ -10,7 +10,7 @@ constexpr int kBarWidth = 30;
 
 } // namespace
 
-void TerminalProgress::open(std::string_view title) {
+void TerminalProgress::open(ProgressKind, std::string_view title) {
     m_title = title;
     m_percentage.reset();
     m_open = true;

@@ -15,7 +15,7 @@ class TerminalProgress final : public ProgressSink {
 public:
     explicit TerminalProgress(std::FILE* out) : m_out(out) {}
 
-    void open(std::string_view title) override;
+    void open(ProgressKind kind, std::string_view title) override;
     void setProgress(int done, int total) override;
     void close() override;
     void pump() override {}

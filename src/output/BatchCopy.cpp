@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "platform/CancelFlag.h"
@@ -26,6 +27,14 @@ namespace fs = std::filesystem;
 
 constexpr mode_t kNewFileMode = 0666;
 constexpr std::size_t kCopyBlock = 1U << 20U;
+// Each file counts as this many steps of the progress, so that a large one moves the bar.
+constexpr int kStepsPerFile = 100;
+
+// Told how many of the size bytes of a file are copied, after each block but its last; false
+// cancels the copy.
+using BlockReport = std::function<bool(std::uint64_t copied, std::uint64_t size)>;
+
+enum class CopyOutcome { Done, Failed, Cancelled };
 
 // Keeps the source's modification time on the copy, as copying a file on the desktop does, so
 // that listings sorted or shown by date do not change because a file was copied.
@@ -53,8 +62,10 @@ bool writeAll(int fd, const char* bytes, std::size_t size) {
     return true;
 }
 
-// Copies what is left of in to out by reading and writing; 0 or the errno of the failure.
-int copyByReading(int in, int out) {
+// Copies what is left of in to out by reading and writing, copied bytes already done; 0, the
+// errno of the failure, or ECANCELED when report cancelled.
+int copyByReading(int in, int out, std::uint64_t size, std::uint64_t copied,
+                  const BlockReport& report) {
     std::vector<char> block(kCopyBlock);
     for (;;) {
         const ssize_t got = ::read(in, block.data(), block.size());
@@ -67,32 +78,40 @@ int copyByReading(int in, int out) {
         if (!writeAll(out, block.data(), static_cast<std::size_t>(got))) {
             return errno;
         }
+        copied += static_cast<std::uint64_t>(got);
+        if (copied < size && !report(copied, size)) {
+            return ECANCELED;
+        }
     }
 }
 
-// Copies in to out inside the kernel, which can share the blocks on a file system that allows
-// it; falls back to reading and writing where the two files cannot be copied so. 0 or the
-// errno of the failure.
-int copyContent(int in, int out) {
-    bool started = false;
+// Copies in (size bytes) to out inside the kernel, which can share the blocks on a file system
+// that allows it; falls back to reading and writing where the two files cannot be copied so.
+// 0, the errno of the failure, or ECANCELED when report cancelled.
+int copyContent(int in, int out, std::uint64_t size, const BlockReport& report) {
+    std::uint64_t copied = 0;
     for (;;) {
-        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, kCopyBlock, 0);
-        if (copied < 0 && errno == EINTR) {
+        const ssize_t got = ::copy_file_range(in, nullptr, out, nullptr, kCopyBlock, 0);
+        if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (copied < 0 && !started &&
+        if (got < 0 && copied == 0 &&
             (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
-            return copyByReading(in, out);
+            return copyByReading(in, out, size, copied, report);
         }
-        if (copied <= 0) {
-            return copied < 0 ? errno : 0;
+        if (got <= 0) {
+            return got < 0 ? errno : 0;
         }
-        started = true;
+        copied += static_cast<std::uint64_t>(got);
+        if (copied < size && !report(copied, size)) {
+            return ECANCELED;
+        }
     }
 }
 
 // Copies the bytes of source into the new file copy; 0 or the errno of the failure.
-int copyBytes(const std::string& source, const fs::path& copy) {
+int copyBytes(const std::string& source, const fs::path& copy, std::uint64_t size,
+              const BlockReport& report) {
     const int in = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (in < 0) {
         return errno;
@@ -104,7 +123,7 @@ int copyBytes(const std::string& source, const fs::path& copy) {
         ::close(in);
         return cause;
     }
-    int cause = copyContent(in, out);
+    int cause = copyContent(in, out, size, report);
     ::close(in);
     if (::close(out) != 0 && cause == 0) {
         cause = errno;
@@ -115,14 +134,15 @@ int copyBytes(const std::string& source, const fs::path& copy) {
 // Writes the copy inside a private folder in the target folder and renames it into place only
 // once complete, so a failed copy never leaves a half-written file under the target name, nor
 // destroys the file it was to replace.
-Status copyIntoPlace(const std::string& source, const fs::path& target) {
+Status copyIntoPlace(const std::string& source, const fs::path& target, std::uint64_t size,
+                     const BlockReport& report) {
     std::string staging = (target.parent_path() / kCopyWorkFolder).string();
     if (::mkdtemp(staging.data()) == nullptr) {
         return Status::failure(source, errorText(errno));
     }
     const fs::path staged = fs::path(staging) / "copy";
     Status result = Status::success();
-    if (const int error = copyBytes(source, staged); error != 0) {
+    if (const int error = copyBytes(source, staged, size, report); error != 0) {
         result = Status::failure(source, errorText(error));
     } else {
         keepModificationTime(source, staged);
@@ -135,22 +155,24 @@ Status copyIntoPlace(const std::string& source, const fs::path& target) {
     return result;
 }
 
-bool reportFailure(Prompter& prompter, const Status& failure) {
+void reportFailure(Prompter& prompter, const Status& failure) {
     prompter.message(texts::kFileErrorCaption,
                      failure.path() + std::string(texts::kCopyFailed) + failure.cause(),
                      PromptIcon::Stop);
-    return false;
 }
 
-// Copies one file; false when the copy failed (and the failure was shown).
-bool copyOne(const FileCopy& file, const std::string& targetFolder, Prompter& prompter) {
+// Copies one file; a failure has been shown.
+CopyOutcome copyOne(const FileCopy& file, const std::string& targetFolder, Prompter& prompter,
+                    const BlockReport& report) {
     const std::string& source = file.source;
     struct stat sourceInfo {};
     if (::stat(source.c_str(), &sourceInfo) != 0) {
-        return reportFailure(prompter, Status::failure(source, errorText(errno)));
+        reportFailure(prompter, Status::failure(source, errorText(errno)));
+        return CopyOutcome::Failed;
     }
     if (!S_ISREG(sourceInfo.st_mode)) {
-        return reportFailure(prompter, Status::failure(source, errorText(EINVAL)));
+        reportFailure(prompter, Status::failure(source, errorText(EINVAL)));
+        return CopyOutcome::Failed;
     }
     const fs::path name = fs::path(file.targetName);
     const fs::path target = (targetFolder.empty() ? fs::path(".") : fs::path(targetFolder)) / name;
@@ -160,19 +182,28 @@ bool copyOne(const FileCopy& file, const std::string& targetFolder, Prompter& pr
         // The same file under another spelling or through a link: copying would truncate the
         // very file being read, and there is nothing to copy anyway.
         if (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino) {
-            return true;
+            return CopyOutcome::Done;
         }
         if (S_ISDIR(targetInfo.st_mode)) {
-            return reportFailure(prompter, Status::failure(source, errorText(EISDIR)));
+            reportFailure(prompter, Status::failure(source, errorText(EISDIR)));
+            return CopyOutcome::Failed;
         }
         if (!prompter.ask(texts::kOverwriteCaption,
                           name.string() + std::string(texts::kReplaceQuestion),
                           PromptIcon::Question)) {
-            return true;
+            return CopyOutcome::Done;
         }
     }
-    const Status copied = copyIntoPlace(source, target);
-    return copied ? true : reportFailure(prompter, copied);
+    const Status copied =
+        copyIntoPlace(source, target, static_cast<std::uint64_t>(sourceInfo.st_size), report);
+    if (copied) {
+        return CopyOutcome::Done;
+    }
+    if (copied.cause() == errorText(ECANCELED)) {
+        return CopyOutcome::Cancelled;
+    }
+    reportFailure(prompter, copied);
+    return CopyOutcome::Failed;
 }
 
 } // namespace
@@ -189,17 +220,24 @@ std::vector<FileCopy> underOwnNames(const std::vector<std::string>& sources) {
 bool BatchCopy(const std::vector<FileCopy>& copies, const std::string& targetFolder,
                std::string_view title, Prompter& prompter, ProgressSink& progress,
                CancelFlag& cancel) {
-    const int total = static_cast<int>(copies.size());
-    progress.open(title);
+    const int total = static_cast<int>(copies.size()) * kStepsPerFile;
+    progress.open(ProgressKind::Copy, title);
     bool finished = true;
-    for (int i = 0; i < total && finished; ++i) {
-        progress.setProgress(i, total);
+    for (std::size_t i = 0; i < copies.size() && finished; ++i) {
+        const int done = static_cast<int>(i) * kStepsPerFile;
+        progress.setProgress(done, total);
         progress.pump();
         if (cancel.testAndClear()) {
             finished = false;
-        } else {
-            finished = copyOne(copies[static_cast<std::size_t>(i)], targetFolder, prompter);
+            break;
         }
+        // Within a large file the bar moves block by block, and Cancel is seen there too.
+        const BlockReport report = [&](std::uint64_t copied, std::uint64_t size) {
+            progress.setProgress(done + static_cast<int>(copied * kStepsPerFile / size), total);
+            progress.pump();
+            return !cancel.testAndClear();
+        };
+        finished = copyOne(copies[i], targetFolder, prompter, report) == CopyOutcome::Done;
     }
     if (finished) {
         progress.setProgress(total, total);

@@ -27,8 +27,9 @@ namespace {
 // Keeps the progress display open for as long as it lives.
 class ShownProgress {
 public:
-    ShownProgress(ProgressSink& progress, std::string_view text) : m_progress(progress) {
-        m_progress.open(text);
+    ShownProgress(ProgressSink& progress, ProgressKind kind, std::string_view text)
+        : m_progress(progress) {
+        m_progress.open(kind, text);
     }
     ~ShownProgress() { m_progress.close(); }
     ShownProgress(const ShownProgress&) = delete;
@@ -66,8 +67,9 @@ int WriteSite(PageRun& run, Prompter& prompter, ImagePass& pass) {
     if (ConfirmOverwrite(s.HTMLPath + indexPageName(s), s, prompter) == 0) {
         return 0;
     }
-    const ShownProgress shown(run.progress, s.Mode == 0 ? texts::kThumbnailProgressText
-                                                        : texts::kSlideShowProgressText);
+    const ShownProgress shown(
+        run.progress, s.Mode == 0 ? ProgressKind::Thumbnails : ProgressKind::SlideShow,
+        s.Mode == 0 ? texts::kThumbnailProgressText : texts::kSlideShowProgressText);
     ClearOldPages(s);
     std::vector<ImageEntry> entries;
     const int collected =

@@ -85,8 +85,8 @@ TEST_F(BatchCopyTest, CopiesFilesInOrderReportingProgress) {
     EXPECT_EQ(m_to.read("写真.jpg"), "second");
     EXPECT_EQ(targetNames(), (Lines{"a.jpg", "写真.jpg"}));
     EXPECT_TRUE(m_prompter.calls.empty());
-    EXPECT_EQ(m_progress.events, (Lines{"open ファイルをコピーしています", "progress 0/2", "pump",
-                                        "progress 1/2", "pump", "progress 2/2", "close"}));
+    EXPECT_EQ(m_progress.events, (Lines{"open ファイルをコピーしています", "progress 0/200", "pump",
+                                        "progress 100/200", "pump", "progress 200/200", "close"}));
 }
 
 TEST_F(BatchCopyTest, KeepsTheModificationTime) {
@@ -165,8 +165,31 @@ TEST_F(BatchCopyTest, CancelStopsBetweenFiles) {
     EXPECT_EQ(targetNames(), (Lines{"a.jpg"}));
     EXPECT_FALSE(m_cancel.isRequested());
     EXPECT_TRUE(m_prompter.calls.empty());
-    EXPECT_EQ(m_progress.events, (Lines{"open ファイルをコピーしています", "progress 0/3", "pump",
-                                        "progress 1/3", "pump", "close"}));
+    EXPECT_EQ(m_progress.events, (Lines{"open ファイルをコピーしています", "progress 0/300", "pump",
+                                        "progress 100/300", "pump", "close"}));
+}
+
+TEST_F(BatchCopyTest, MovesTheBarWithinALargeFileAndStopsThereOnCancel) {
+    // Five blocks of copying: the bar moves after each of the first four, and a cancel taken
+    // during the third leaves neither the copy nor a half of it.
+    const std::string big = m_from.write("big.jpg", std::string(5U << 20U, 'x'));
+    EXPECT_TRUE(copy({big}, m_to.path()));
+    EXPECT_EQ(m_progress.events,
+              (Lines{"open ファイルをコピーしています", "progress 0/100", "pump", "progress 20/100",
+                     "pump", "progress 40/100", "pump", "progress 60/100", "pump",
+                     "progress 80/100", "pump", "progress 100/100", "close"}));
+
+    fs::remove(m_to.path() / "big.jpg");
+    RecordingProgressSink cancelled;
+    cancelled.onPump = [this](int pumps) {
+        if (pumps == 3) {
+            m_cancel.request();
+        }
+    };
+    EXPECT_FALSE(BatchCopy(underOwnNames({big}), m_to.path().string(), kTitle, m_prompter,
+                           cancelled, m_cancel));
+    EXPECT_EQ(targetNames(), Lines{});
+    EXPECT_TRUE(m_prompter.calls.empty()) << "a cancel is no failure to report";
 }
 
 TEST_F(BatchCopyTest, CancelBeforeTheFirstFileCopiesNothing) {

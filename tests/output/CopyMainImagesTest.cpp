@@ -103,8 +103,8 @@ TEST_F(CopyMainImagesTest, CopiesTheCheckedImagesByteForByteIntoTheOutputImageFo
     EXPECT_EQ(output(), (Files{{"a.jpg", a}, {"b.png", b}}));
     EXPECT_EQ(readBytes(m_root.file("photos/a.jpg")), a);
     EXPECT_EQ(checks(), (std::vector<bool>{true, true, false}));
-    EXPECT_EQ(m_progress.events, (Lines{"open " + std::string(kCopyTitle), "progress 0/2", "pump",
-                                        "progress 1/2", "pump", "progress 2/2", "close"}));
+    EXPECT_EQ(m_progress.events, (Lines{"open " + std::string(kCopyTitle), "progress 0/200", "pump",
+                                        "progress 100/200", "pump", "progress 200/200", "close"}));
     EXPECT_TRUE(m_prompter.calls.empty());
 }
 
@@ -178,7 +178,7 @@ TEST_F(CopyMainImagesTest, CopiesTheBackgroundImageWithoutRenamingIt) {
 
     EXPECT_EQ(output(), (Files{{"a.jpg", a}, {"Paper.GIF", "paper"}}));
     EXPECT_EQ(m_progress.events.back(), "close");
-    EXPECT_EQ(m_progress.events.at(m_progress.events.size() - 2), "progress 2/2");
+    EXPECT_EQ(m_progress.events.at(m_progress.events.size() - 2), "progress 200/200");
 }
 
 TEST_F(CopyMainImagesTest, LeavesTheBackgroundImageOutWithoutUseImageOrWhenItIsMissing) {

@@ -556,8 +556,8 @@ TEST_F(CopyMusicFileTest, CopiesTheMusicFileIntoTheOutputImageFolder) {
     EXPECT_EQ(entries(m_output), Names{"bgm.mid"});
     EXPECT_EQ(readBytes(m_output / "bgm.mid"), "MThd music");
     EXPECT_EQ(readBytes(m_root.file("music/bgm.mid")), "MThd music");
-    EXPECT_EQ(m_progress.events, (Lines{"open ファイルをコピーしています。", "progress 0/1", "pump",
-                                        "progress 1/1", "close"}));
+    EXPECT_EQ(m_progress.events, (Lines{"open ファイルをコピーしています。", "progress 0/100",
+                                        "pump", "progress 100/100", "close"}));
     EXPECT_TRUE(m_prompter.calls.empty());
     EXPECT_EQ(m_settings.PlayMusic, 1);
 }

@@ -52,7 +52,7 @@ TEST(RecordingProgressSink, RecordsCallsAndLetsTheTestActOnPumps) {
     std::vector<int> pumps;
     progress.onPump = [&pumps](int count) { pumps.push_back(count); };
 
-    progress.open("作成中");
+    progress.open(ProgressKind::Thumbnails, "作成中");
     progress.setProgress(0, 2);
     progress.pump();
     progress.setProgress(1, 2);

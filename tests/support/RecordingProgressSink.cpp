@@ -3,7 +3,8 @@
 
 namespace vistrel::test {
 
-void RecordingProgressSink::open(std::string_view title) {
+void RecordingProgressSink::open(ProgressKind kind, std::string_view title) {
+    kinds.push_back(kind);
     events.push_back("open " + std::string(title));
 }
 

@@ -14,13 +14,15 @@ namespace vistrel::test {
 // when, and can act as the user between steps (on a pump, as a progress dialog would).
 class RecordingProgressSink final : public ProgressSink {
 public:
-    void open(std::string_view title) override;
+    void open(ProgressKind kind, std::string_view title) override;
     void setProgress(int done, int total) override;
     void close() override;
     void pump() override;
 
     // Every call so far, in order: "open <title>", "progress <done>/<total>", "pump", "close".
     std::vector<std::string> events;
+    // The kind of each display opened, in order.
+    std::vector<ProgressKind> kinds;
 
     // When set, called on every pump() (after it is recorded) with the number of pumps so far,
     // 1 on the first.
