@@ -37,9 +37,9 @@ std::string ImageList::countLabel() const {
 void ImageList::clear() {
     m_rows.clear();
     m_checkedCount = 0;
-    m_currentRow = kNoRow;
     notifyReset();
     notifyCounts();
+    changeCurrentRow(kNoRow);
 }
 
 void ImageList::appendRows(std::vector<ImageRow> rows) {
@@ -60,9 +60,7 @@ void ImageList::setChecked(int index, bool checked) {
     }
     target.checked = checked;
     m_checkedCount += checked ? 1 : -1;
-    if (m_observer != nullptr) {
-        m_observer->rowChanged(index);
-    }
+    notify([index](ImageListObserver& o) { o.rowChanged(index); });
     notifyCounts();
 }
 
@@ -82,9 +80,7 @@ const std::string& ImageList::comment(int index) const {
 void ImageList::setComment(int index, std::string text) {
     assert(index >= 0 && index < rowCount());
     m_rows[static_cast<std::size_t>(index)].comment = std::move(text);
-    if (m_observer != nullptr) {
-        m_observer->rowChanged(index);
-    }
+    notify([index](ImageListObserver& o) { o.rowChanged(index); });
 }
 
 std::vector<std::string> ImageList::comments() const {
@@ -155,8 +151,8 @@ void ImageList::sortByColumn(int column) {
         sorted.push_back(std::move(m_rows[from]));
     }
     m_rows = std::move(sorted);
-    m_currentRow = newCurrent;
     notifyReset();
+    changeCurrentRow(newCurrent);
 }
 
 int ImageList::moveRow(int from, int target) {
@@ -170,28 +166,27 @@ int ImageList::moveRow(int from, int target) {
     if (to == from) {
         return from;
     }
+    notify([from, to](ImageListObserver& o) { o.rowAboutToMove(from, to); });
     const auto first = m_rows.begin();
     if (to < from) {
         std::rotate(first + to, first + from, first + from + 1);
     } else {
         std::rotate(first + from, first + from + 1, first + to + 1);
     }
+    notify([from, to](ImageListObserver& o) { o.rowMoved(from, to); });
     if (m_currentRow == from) {
-        m_currentRow = to;
+        changeCurrentRow(to);
     } else if (to < from && m_currentRow >= to && m_currentRow < from) {
-        ++m_currentRow;
+        changeCurrentRow(m_currentRow + 1);
     } else if (from < to && m_currentRow > from && m_currentRow <= to) {
-        --m_currentRow;
-    }
-    if (m_observer != nullptr) {
-        m_observer->rowMoved(from, to);
+        changeCurrentRow(m_currentRow - 1);
     }
     return to;
 }
 
 void ImageList::setCurrentRow(int index) {
     assert(index >= kNoRow && index < rowCount());
-    m_currentRow = index;
+    changeCurrentRow(index);
 }
 
 bool ImageList::stepCurrentRow(int step) {
@@ -199,7 +194,7 @@ bool ImageList::stepCurrentRow(int step) {
     if (next < 0 || next >= rowCount()) {
         return false;
     }
-    m_currentRow = next;
+    changeCurrentRow(next);
     return true;
 }
 
@@ -216,15 +211,32 @@ const std::string& ImageList::columnText(const ImageRow& row, int column) {
     }
 }
 
-void ImageList::notifyReset() {
-    if (m_observer != nullptr) {
-        m_observer->rowsReset();
+void ImageList::addObserver(ImageListObserver* observer) {
+    m_observers.push_back(observer);
+}
+
+void ImageList::removeObserver(ImageListObserver* observer) {
+    std::erase(m_observers, observer);
+}
+
+template <typename Call> void ImageList::notify(Call call) {
+    for (ImageListObserver* observer : m_observers) {
+        call(*observer);
     }
 }
 
+void ImageList::notifyReset() {
+    notify([](ImageListObserver& o) { o.rowsReset(); });
+}
+
 void ImageList::notifyCounts() {
-    if (m_observer != nullptr) {
-        m_observer->countsChanged(rowCount(), m_checkedCount);
+    notify([this](ImageListObserver& o) { o.countsChanged(rowCount(), m_checkedCount); });
+}
+
+void ImageList::changeCurrentRow(int row) {
+    if (row != m_currentRow) {
+        m_currentRow = row;
+        notify([row](ImageListObserver& o) { o.currentRowChanged(row); });
     }
 }
 

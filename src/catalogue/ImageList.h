@@ -29,9 +29,10 @@ public:
     static constexpr int kCommentColumn = 3;
     static constexpr int kColumnCount = 4;
 
-    // Every later change is reported to observer (not owned; null stops the reports). The
-    // observer must outlive the list or be detached first.
-    void setObserver(ImageListObserver* observer) { m_observer = observer; }
+    // Every later change is reported to observer, after those added before it (not owned).
+    // An observer must outlive the list or be removed first.
+    void addObserver(ImageListObserver* observer);
+    void removeObserver(ImageListObserver* observer);
 
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     int checkedCount() const { return m_checkedCount; }
@@ -91,15 +92,17 @@ public:
 
 private:
     static const std::string& columnText(const ImageRow& row, int column);
+    template <typename Call> void notify(Call call);
     void notifyReset();
     void notifyCounts();
+    void changeCurrentRow(int row);
 
     std::vector<ImageRow> m_rows;
     int m_checkedCount = 0;
     int m_sortColumn = kNameColumn;
     int m_sortFlag = 1;
     int m_currentRow = kNoRow;
-    ImageListObserver* m_observer = nullptr;
+    std::vector<ImageListObserver*> m_observers;
 };
 
 } // namespace vistrel

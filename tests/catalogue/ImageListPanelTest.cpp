@@ -72,7 +72,7 @@ TEST_F(ImageListPanelTest, StartsWithTheTypeBoxesOfImageModeAndNoRows) {
 TEST_F(ImageListPanelTest, RefillsFromANewFolderTextAndStoresIt) {
     ImageListPanel panel(m_settings);
     RecordingListObserver observer;
-    panel.list().setObserver(&observer);
+    panel.list().addObserver(&observer);
 
     panel.setFolderText(folder());
 
@@ -95,7 +95,7 @@ TEST_F(ImageListPanelTest, ShowsAnEmptyListWithZeroCountsForAMissingFolder) {
     ImageListPanel panel(m_settings);
     panel.setFolderText(folder());
     RecordingListObserver observer;
-    panel.list().setObserver(&observer);
+    panel.list().addObserver(&observer);
 
     panel.setFolderText(m_dir.file("missing") + "/");
 

@@ -86,7 +86,9 @@ TEST(ImageListCountLabel, ShowsTotalAndCheckedRowsInTheWindowsOwnWords) {
 TEST(ImageListObserver, HearsOfEveryChangeAfterItIsMade) {
     ImageList list;
     RecordingListObserver observer;
-    list.setObserver(&observer);
+    RecordingListObserver second;
+    list.addObserver(&observer);
+    list.addObserver(&second);
 
     list.appendRows({makeRow("a.jpg", true), makeRow("b.jpg"), makeRow("c.jpg")});
     list.setChecked(1, true);
@@ -96,12 +98,34 @@ TEST(ImageListObserver, HearsOfEveryChangeAfterItIsMade) {
     list.setAllChecked(false);
     list.clear();
 
-    EXPECT_EQ(observer.events, (Lines{"reset", "counts 3 1", "row 1", "counts 3 2", "row 2",
-                                      "moved 0 2", "reset", "counts 3 0", "reset", "counts 0 0"}));
+    // A move is announced before it is made as well as after.
+    const Lines expected = {"reset",      "counts 3 1", "row 1",     "counts 3 2",
+                            "row 2",      "moving 0 2", "moved 0 2", "reset",
+                            "counts 3 0", "reset",      "counts 0 0"};
+    EXPECT_EQ(observer.events, expected);
+    EXPECT_EQ(second.events, expected);
 
-    list.setObserver(nullptr);
+    list.removeObserver(&observer);
     list.appendRows({makeRow("d.jpg")});
-    EXPECT_EQ(observer.events.size(), 10U);
+    EXPECT_EQ(observer.events.size(), expected.size());
+    EXPECT_EQ(second.events.size(), expected.size() + 2);
+}
+
+TEST(ImageListObserver, HearsOfTheCurrentRowWhereverItGoes) {
+    ImageList list = fiveRows();
+    RecordingListObserver observer;
+    list.addObserver(&observer);
+
+    list.setCurrentRow(1);
+    list.setCurrentRow(1);
+    list.stepCurrentRow(1);
+    list.stepCurrentRow(-5);
+    list.moveRow(2, 0); // the current row follows its row
+    list.moveRow(4, 1); // a move below the current row leaves it where it is
+    list.setCurrentRow(ImageList::kNoRow);
+
+    EXPECT_EQ(observer.events, (Lines{"current 1", "current 2", "moving 2 0", "moved 2 0",
+                                      "current 0", "moving 4 1", "moved 4 1", "current -1"}));
 }
 
 TEST(ImageListCheckedRows, AreFoundAndCountedWithinTheGivenRange) {
@@ -239,7 +263,7 @@ TEST(ImageListSorting, MovesWholeRowsSoMarksCommentsAndTheCurrentRowFollow) {
     ImageList list = fiveRows();
     list.setCurrentRow(3);
     RecordingListObserver observer;
-    list.setObserver(&observer);
+    list.addObserver(&observer);
 
     list.sortByColumn(0);
     list.sortByColumn(0);
@@ -252,7 +276,7 @@ TEST(ImageListSorting, MovesWholeRowsSoMarksCommentsAndTheCurrentRowFollow) {
     }
     EXPECT_EQ(list.currentRow(), 1);
     EXPECT_EQ(list.checkedCount(), 2);
-    EXPECT_EQ(observer.events, (Lines{"reset", "reset"}));
+    EXPECT_EQ(observer.events, (Lines{"reset", "reset", "current 1"}));
 }
 
 TEST(ImageListMoveRow, MovesTheFirstRowToTheEndWhenDroppedAfterTheLast) {
@@ -265,7 +289,7 @@ TEST(ImageListMoveRow, MovesTheFirstRowToTheEndWhenDroppedAfterTheLast) {
 TEST(ImageListMoveRow, LeavesTheListAsItWasWhenDroppedOntoItself) {
     ImageList list = fiveRows();
     RecordingListObserver observer;
-    list.setObserver(&observer);
+    list.addObserver(&observer);
 
     EXPECT_EQ(list.moveRow(0, 0), 0);
     EXPECT_EQ(list.moveRow(0, 1), 0);
