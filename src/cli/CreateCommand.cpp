@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "app/SettingsChanges.h"
 #include "app/SettingsPagesStart.h"
 #include "catalogue/CommentFile.h"
 #include "catalogue/CurrentImage.h"
@@ -255,9 +256,10 @@ int runCreateCommand(std::span<const std::string> arguments, const Streams& stre
     TerminalProgress bar(streams.err);
     const bool showBar = !options.quiet && ::isatty(::fileno(streams.err)) != 0;
     CurrentImage currentImage;
-    RunContext context{
-        settings, panel, currentImage, prompter, showBar ? static_cast<ProgressSink&>(bar) : silent,
-        cancel};
+    const SettingsChanges unwatched;
+    RunContext context{settings,     unwatched, panel,
+                       currentImage, prompter,  showBar ? static_cast<ProgressSink&>(bar) : silent,
+                       cancel};
     const int written = RunCreate(context);
     removeInterruptHandler();
     if (written != 1 && g_interrupted != 0) {

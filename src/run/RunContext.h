@@ -7,13 +7,15 @@ class CancelFlag;
 class CurrentImage;
 class ImageListPanel;
 class ProgressSink;
+class SettingsChanges;
 class Prompter;
 struct Settings;
 
 // The collaborators of one create run, given by the front end that starts it. Nothing is owned.
 struct RunContext {
     Settings& settings;
-    ImageListPanel& panel; // the folder text and the list of the images to publish
+    const SettingsChanges& settingsChanges; // told of each setting the run changes itself
+    ImageListPanel& panel;                  // the folder text and the list of the images to publish
     CurrentImage& currentImage;
     Prompter& prompter;
     ProgressSink& progress;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Settings.h"
+#include "app/SettingsChanges.h"
 #include "catalogue/CurrentImage.h"
 #include "catalogue/ImageListPanel.h"
 #include "catalogue/OutputImageFolder.h"
@@ -30,6 +31,10 @@
 
 namespace vistrel {
 namespace {
+
+constexpr std::string_view kImagePathKey = "ImagePath";
+constexpr std::string_view kHtmlPathKey = "HTMLPath";
+constexpr std::string_view kPlayMusicKey = "PlayMusic";
 
 bool isSingleFolderName(const std::string& name) {
     return name.find('/') == std::string::npos && name != "." && name != "..";
@@ -64,6 +69,30 @@ bool musicAlreadyThere(const Settings& s, const std::string& imageFolder) {
     return !name.empty() && FileExists(imageFolder + name);
 }
 
+// Both folder settings end in "/" from here on; the folder box and the settings pages are told.
+void completeFolders(RunContext& context) {
+    Settings& s = context.settings;
+    if (!s.ImagePath.empty() && s.ImagePath.back() != '/') {
+        context.panel.completeFolderText(withFinalSlash(s.ImagePath));
+        context.settingsChanges.changed(kImagePathKey);
+    }
+    if (!s.HTMLPath.empty() && s.HTMLPath.back() != '/') {
+        s.HTMLPath = withFinalSlash(s.HTMLPath);
+        context.settingsChanges.changed(kHtmlPathKey);
+    }
+}
+
+// Copies the music file; the music question may turn PlayMusic off, which the music page must
+// then show.
+int copyMusic(RunContext& context) {
+    Settings& s = context.settings;
+    const int copied = CopyMusicFile(s, context.prompter, context.progress, context.cancel);
+    if (s.PlayMusic == 0) {
+        context.settingsChanges.changed(kPlayMusicKey);
+    }
+    return copied;
+}
+
 // Every file the run could not write, in one message, so that a full disk or a folder in a
 // page's place never passes for a finished site.
 void reportFailedWrites(const std::vector<Status>& failedWrites, Prompter& prompter) {
@@ -78,10 +107,7 @@ void reportFailedWrites(const std::vector<Status>& failedWrites, Prompter& promp
 
 int RunCreate(RunContext& context) {
     Settings& s = context.settings;
-    if (!s.ImagePath.empty() && s.ImagePath.back() != '/') {
-        context.panel.completeFolderText(withFinalSlash(s.ImagePath));
-    }
-    s.HTMLPath = withFinalSlash(s.HTMLPath);
+    completeFolders(context);
     if (!namesAreUsable(s, context.prompter)) {
         return 0;
     }
@@ -109,7 +135,7 @@ int RunCreate(RunContext& context) {
         return 0;
     }
     if (s.Mode == 1 && s.PlayMusic == 1 && !musicAlreadyThere(s, imageFolder) &&
-        CopyMusicFile(s, context.prompter, context.progress, context.cancel) == 0) {
+        copyMusic(context) == 0) {
         return 0;
     }
     std::vector<Status> failedWrites;

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "run/RunCreate.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/Settings.h"
+#include "app/SettingsChanges.h"
+#include "app/SettingsTable.h"
+#include "catalogue/CurrentImage.h"
+#include "catalogue/ImageListPanel.h"
+#include "imaging/FixtureEncoders.h"
+#include "imaging/FixtureImages.h"
+#include "platform/CancelFlag.h"
+#include "platform/ProgressSink.h"
+#include "run/RunContext.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+namespace vistrel {
+namespace {
+
+class RecordingSettingsObserver final : public SettingsObserver {
+public:
+    void settingChanged(std::string_view key) override { keys.emplace_back(key); }
+    std::vector<std::string> keys;
+};
+
+TEST(RunCreate, TellsTheSettingsViewsOfEverySettingItChangesItself) {
+    const test::TempDir dir;
+    dir.write("photos/a.png", test::encodePng(test::Raster(8, 6, {1, 2, 3})));
+    Settings settings = makeDefaultSettings(dir.file("program") + "/");
+    settings.HTMLPath = dir.file("site"); // typed without the final "/"
+    settings.Mode = 1;
+    settings.PlayMusic = 1;
+    settings.MIDIFile.clear();
+
+    SettingsChanges changes;
+    RecordingSettingsObserver observer;
+    changes.addObserver(&observer);
+    ImageListPanel panel(settings);
+    panel.setFolderText(dir.file("photos") + "/");
+    settings.ImagePath = dir.file("photos"); // a settings file holding it without the "/"
+    CurrentImage current;
+    // Create the missing site folder; go on without music; do not view the result.
+    test::ScriptedPrompter prompter({true, true, false});
+    NullProgressSink progress;
+    CancelFlag cancel;
+    RunContext context{settings, changes, panel, current, prompter, progress, cancel};
+
+    EXPECT_EQ(RunCreate(context), 1);
+
+    EXPECT_EQ(observer.keys, (std::vector<std::string>{"ImagePath", "HTMLPath", "PlayMusic"}));
+    EXPECT_EQ(settings.HTMLPath, dir.file("site") + "/");
+    EXPECT_EQ(settings.PlayMusic, 0);
+}
+
+} // namespace
+} // namespace vistrel
