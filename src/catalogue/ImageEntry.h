@@ -17,6 +17,7 @@ struct ImageEntry {
     std::string sourcePath;    // ImagePath + the row's name as listed
     std::string thumbPath;     // output image folder + thumbFileName
     std::string thumbFileName; // the thumbnail's file name without folder
+    std::string comment;       // the row's comment, as it was when the entry was collected
     // No thumbnail file was made for it (a side of 0 pixels, or the write failed): the pages
     // show the image itself in its place, so they never point at a file that is not there.
     bool thumbMissing = false;

@@ -4,7 +4,6 @@
 #include <cinttypes>
 
 #include "app/Settings.h"
-#include "catalogue/ImageList.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
 #include "html/PageBlocks.h"
@@ -29,8 +28,7 @@ std::string firstContent(const PageRun& run, const PageNames& names, std::size_t
     if (s.MakePage == 1) {
         return entryCount == 0 ? std::string() : urlStart(names.PageFileName(0, false));
     }
-    const int row = run.list.FirstCheckedRow(run.list.rowCount());
-    return row < 0 ? std::string() : imageFolderUrl(s, run.list.row(row).name);
+    return run.firstChecked.empty() ? std::string() : imageFolderUrl(s, run.firstChecked);
 }
 
 void writeFrameSet(PageStream& page, const PageRun& run, const std::string& first) {
@@ -71,7 +69,7 @@ void writeMenuEntry(PageRun& run, PageStream& page, const PageNames& names, cons
     page.print("</TABLE>\n");
     page.print("</CENTER>\n");
     page.print("<CENTER>\n");
-    const std::string& comment = run.list.comment(entry.rowIndex);
+    const std::string& comment = entry.comment;
     const char* color = s.CommentColor.c_str();
     if ((s.CommentPos == 1 || s.CommentPos == 4) && !comment.empty()) {
         page.print("<FONT SIZE=\"2\" COLOR=\"%s\">%s<BR><BR></font>\n", color,

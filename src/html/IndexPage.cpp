@@ -7,7 +7,6 @@
 
 #include "app/Settings.h"
 #include "app/ThumbnailBox.h"
-#include "catalogue/ImageList.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
 #include "html/PageBlocks.h"
@@ -121,7 +120,7 @@ void writeCell(PageRun& run, PageStream& page, const PageNames& names,
     }
     page.print("        </TD>\n");
     page.print("      </TR>\n");
-    const std::string comment = entry != nullptr ? run.list.comment(entry->rowIndex) : "";
+    const std::string comment = entry != nullptr ? entry->comment : "";
     if (showsComment(s, comment) || s.Information != 0) {
         writeTextRow(page, s, entry, comment);
     }

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "app/Settings.h"
-#include "catalogue/ImageList.h"
 #include "exif/ExifReader.h"
 #include "exif/ExifRows.h"
 #include "html/NameText.h"
@@ -195,7 +194,7 @@ void writeMainPage(PageRun& run, PageStream& page, const std::vector<ImageEntry>
     if (withNavigation == 1 && (s.NavPos & 1) != 0) {
         WriteNavTable(page, s, names, entries, i, last);
     }
-    const std::string& comment = run.list.comment(entry.rowIndex);
+    const std::string& comment = entry.comment;
     if ((s.CommentPos == 2 || s.CommentPos == 4) && !comment.empty()) {
         WriteCommentTable(page, s, comment);
     }

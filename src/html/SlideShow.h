@@ -7,14 +7,13 @@
 
 namespace vistrel {
 
-class ImageList;
 class PageStream;
 struct PageRun;
 struct Settings;
 
 // The head of the slideshow page: the common first lines, the script that cycles through the
 // entries (names and comments as escaped script strings) and the style sheet.
-void WriteSlideShowHead(PageStream& page, const Settings& settings, const ImageList& list,
+void WriteSlideShowHead(PageStream& page, const Settings& settings,
                         const std::vector<ImageEntry>& entries);
 
 // Writes the slideshow page of entries (HTMLPath + HTMLFile + page extension): head and

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/Settings.h"
-#include "catalogue/ImageList.h"
 #include "html/NameText.h"
 #include "html/PageFile.h"
 #include "html/PageNames.h"
@@ -148,7 +147,7 @@ void writeBody(PageStream& page, const Settings& s, const std::vector<ImageEntry
 int WriteSlideShowPage(PageRun& run, const std::vector<ImageEntry>& entries) {
     const Settings& s = run.settings;
     PageFile page(s.HTMLPath + indexPageName(s));
-    WriteSlideShowHead(page.stream(), s, run.list, entries);
+    WriteSlideShowHead(page.stream(), s, entries);
     writeBody(page.stream(), s, entries);
     finishPage(run, page);
     return 1;

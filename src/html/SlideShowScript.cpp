@@ -3,7 +3,6 @@
 #include <string>
 
 #include "app/Settings.h"
-#include "catalogue/ImageList.h"
 #include "html/NameText.h"
 #include "html/PageHead.h"
 #include "html/SlideShow.h"
@@ -232,15 +231,14 @@ void writeShowFrame(PageStream& page, const Settings& s) {
     page.printScript("}\n");
 }
 
-void writeChangeComment(PageStream& page, const ImageList& list,
-                        const std::vector<ImageEntry>& entries) {
+void writeChangeComment(PageStream& page, const std::vector<ImageEntry>& entries) {
     page.printScript("\n");
     page.printScript("function changecom(){\n");
     page.printScript("\tif(!document.getElementById) return;\n");
     page.printScript("\tvar msg=document.getElementById(\"comment\");\n");
     page.printScript("\tswitch(frame){\n");
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string& comment = list.comment(entries[i].rowIndex);
+        const std::string& comment = entries[i].comment;
         if (comment.empty()) {
             continue;
         }
@@ -277,7 +275,7 @@ void writeStyle(PageStream& page, const Settings& s) {
 
 } // namespace
 
-void WriteSlideShowHead(PageStream& page, const Settings& s, const ImageList& list,
+void WriteSlideShowHead(PageStream& page, const Settings& s,
                         const std::vector<ImageEntry>& entries) {
     writeDocumentStart(page, false);
     page.print("<TITLE>%s</TITLE>\n\n", s.Title.c_str());
@@ -288,7 +286,7 @@ void WriteSlideShowHead(PageStream& page, const Settings& s, const ImageList& li
     writeAnimate(page, s);
     writeShowFrame(page, s);
     if (s.Comment != 0) {
-        writeChangeComment(page, list, entries);
+        writeChangeComment(page, entries);
     }
     page.printScript("//-->\n");
     page.printScript("</SCRIPT>\n");

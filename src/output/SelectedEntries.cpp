@@ -48,6 +48,7 @@ void EntryBuilder::add(int index, const ImageRow& row, std::vector<ImageEntry>& 
     entry.fileName = applyImageCase(row.name, m_settings.ImageCase);
     entry.sizeText = row.sizeText;
     entry.dateText = row.dateText;
+    entry.comment = row.comment;
     entry.sourcePath = std::move(sourcePath);
     ThumbnailName thumbnail =
         m_namer.MakeThumbnailName(static_cast<std::int32_t>(entries.size() - 1), entry.fileName,

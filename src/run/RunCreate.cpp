@@ -139,8 +139,8 @@ int RunCreate(RunContext& context) {
         return 0;
     }
     std::vector<Status> failedWrites;
-    PageRun pages{s, context.panel.list(), context.progress, context.cancel, failedWrites};
-    const int written = WriteSite(pages, context.prompter, pass);
+    PageRun pages{s, {}, context.progress, context.cancel, failedWrites};
+    const int written = WriteSite(pages, context.panel.list(), context.prompter, pass);
     if (!failedWrites.empty()) {
         reportFailedWrites(failedWrites, context.prompter);
     }

@@ -58,22 +58,24 @@ int writePagesOfMode(PageRun& run, const std::vector<ImageEntry>& entries) {
 
 } // namespace
 
-int WriteSite(PageRun& run, Prompter& prompter, ImagePass& pass) {
+int WriteSite(PageRun& run, ImageList& list, Prompter& prompter, ImagePass& pass) {
     const Settings& s = run.settings;
-    if (run.list.FirstCheckedRow(run.list.rowCount()) < 0) {
+    const int firstChecked = list.FirstCheckedRow(list.rowCount());
+    if (firstChecked < 0) {
         prompter.message(texts::kErrorCaption, texts::kNothingSelected, PromptIcon::Stop);
         return 0;
     }
     if (ConfirmOverwrite(s.HTMLPath + indexPageName(s), s, prompter) == 0) {
         return 0;
     }
+    run.firstChecked = list.row(firstChecked).name;
     const ShownProgress shown(
         run.progress, s.Mode == 0 ? ProgressKind::Thumbnails : ProgressKind::SlideShow,
         s.Mode == 0 ? texts::kThumbnailProgressText : texts::kSlideShowProgressText);
     ClearOldPages(s);
     std::vector<ImageEntry> entries;
     const int collected =
-        CollectSelectedImages(run.list, s, prompter, run.progress, run.cancel, entries, pass);
+        CollectSelectedImages(list, s, prompter, run.progress, run.cancel, entries, pass);
     noteFailedThumbnails(entries, run.failedWrites);
     if (collected == 0) {
         return 0;

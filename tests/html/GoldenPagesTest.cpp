@@ -169,8 +169,8 @@ TEST_P(GoldenPages, MatchTheHandWrittenPagesByteForByte) {
     CancelFlag cancel;
     ImagePass pass(imageTaskOf(settings), ImagePass::hardwareWorkers());
     std::vector<Status> failedWrites;
-    PageRun run{settings, list, progress, cancel, failedWrites};
-    const int result = WriteSite(run, prompter, pass);
+    PageRun run{settings, {}, progress, cancel, failedWrites};
+    const int result = WriteSite(run, list, prompter, pass);
     EXPECT_EQ(result, 1);
     EXPECT_TRUE(failedWrites.empty()) << failedWrites.front().path();
     // The bar ends full: the last progress a run reports has done equal to total.

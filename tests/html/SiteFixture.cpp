@@ -95,8 +95,8 @@ void generateSite(const SiteRecipe& recipe, const std::filesystem::path& folder,
 
     ImagePass pass(imageTaskOf(settings), ImagePass::hardwareWorkers());
     std::vector<Status> failedWrites;
-    PageRun run{settings, list, progress, cancel, failedWrites};
-    const int result = WriteSite(run, prompter, pass);
+    PageRun run{settings, {}, progress, cancel, failedWrites};
+    const int result = WriteSite(run, list, prompter, pass);
     ASSERT_EQ(result, 1);
     EXPECT_TRUE(failedWrites.empty()) << failedWrites.front().path();
     EXPECT_TRUE(prompter.calls.empty()) << "the run showed a message or asked a question";

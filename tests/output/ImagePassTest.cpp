@@ -289,7 +289,7 @@ TEST_P(ImagePassTest, TheLaterOfTwoEntriesSharingAThumbnailNameWins) {
         entries.push_back(
             {0, 0, 0, "", "", name,
              m_sources.write(name, test::encodePng(wide ? stripes(120, 40) : stripes(40, 120))),
-             m_pass.file(i % 5 == 1 ? "a1_thumb.png" : name + "_thumb.png"), "", false, ""});
+             m_pass.file(i % 5 == 1 ? "a1_thumb.png" : name + "_thumb.png"), "", "", false, ""});
     }
 
     EXPECT_TRUE(
@@ -308,7 +308,7 @@ TEST_P(ImagePassTest, TakesNoEntryAfterACancelAndLeavesNoThumbnailOfTheRest) {
         const std::string name = "p" + std::to_string(100 + i) + ".png";
         entries.push_back({0, 0, 0, "", "", name,
                            m_sources.write(name, i == 0 ? std::string("broken") : good),
-                           m_pass.file(name + "_thumb.png"), name + "_thumb.png", false, ""});
+                           m_pass.file(name + "_thumb.png"), name + "_thumb.png", "", false, ""});
     }
     CancellingPrompter prompter(m_cancel);
 
