@@ -9,15 +9,18 @@
 #include "text/ProgramTexts.h"
 
 namespace vistrel {
-namespace {} // namespace
 
 ImageListPanel::ImageListPanel(Settings& settings)
     : m_settings(settings), m_typeBoxes(settings.ImageMode) {}
 
-void ImageListPanel::setFolderText(std::string text) {
+bool ImageListPanel::setFolderText(std::string text) {
+    if (m_run.active()) {
+        return false;
+    }
     m_folderText = std::move(text);
     RefillImageList();
     m_settings.ImagePath = m_folderText;
+    return true;
 }
 
 void ImageListPanel::completeFolderText(std::string text) {
@@ -31,7 +34,7 @@ int ImageListPanel::RefillImageList() {
 }
 
 bool ImageListPanel::clickTypeBox(TypeBox box, Prompter& prompter) {
-    if (!m_typeBoxes.isEnabled(box)) {
+    if (m_run.active() || !m_typeBoxes.isEnabled(box)) {
         return false;
     }
     if (!prompter.ask(texts::kConfirmCaption, texts::kCommentsLostQuestion, PromptIcon::Question)) {
@@ -42,9 +45,29 @@ bool ImageListPanel::clickTypeBox(TypeBox box, Prompter& prompter) {
     return true;
 }
 
-void ImageListPanel::toggleSelectAll() {
+bool ImageListPanel::toggleSelectAll() {
+    if (m_run.active()) {
+        return false;
+    }
     m_settings.Select = m_settings.Select != 0 ? 0 : 1;
     m_list.setAllChecked(m_settings.Select != 0);
+    return true;
+}
+
+bool ImageListPanel::sortByColumn(int column) {
+    if (m_run.active()) {
+        return false;
+    }
+    m_list.sortByColumn(column);
+    return true;
+}
+
+bool ImageListPanel::moveRow(int from, int target) {
+    if (m_run.active()) {
+        return false;
+    }
+    m_list.moveRow(from, target);
+    return true;
 }
 
 std::string_view ImageListPanel::selectAllCaption() const {

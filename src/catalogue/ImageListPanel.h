@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/RunInProgress.h"
 #include "catalogue/ImageList.h"
 #include "catalogue/TypeBoxes.h"
 
@@ -32,9 +33,14 @@ public:
     const TypeBoxes& typeBoxes() const { return m_typeBoxes; }
     const std::string& folderText() const { return m_folderText; }
 
+    // Whether a create run is under way: while it is, every request below that a front end
+    // makes is refused (returns false and changes nothing). A run holds it.
+    RunInProgress& runInProgress() { return m_run; }
+    const RunInProgress& runInProgress() const { return m_run; }
+
     // The folder box text changed (typed, or set by the folder browser): refills the list from
     // text, then stores text into ImagePath. Nothing is asked.
-    void setFolderText(std::string text);
+    bool setFolderText(std::string text);
 
     // Empties the list (comments included) and scans the folder text with the current mask,
     // checking images when Select is set. The counters follow. Returns the number of rows.
@@ -52,7 +58,12 @@ public:
 
     // The select-all toggle: Select becomes not Select, and every row, image or not, is checked
     // when it is now set and unchecked when not.
-    void toggleSelectAll();
+    bool toggleSelectAll();
+
+    // A click on a column header and a row dragged to target, as ImageList::sortByColumn and
+    // ImageList::moveRow do them.
+    bool sortByColumn(int column);
+    bool moveRow(int from, int target);
     // The toggle's caption for the current Select: "全解除" while Select is set, "全選択"
     // while it is 0.
     std::string_view selectAllCaption() const;
@@ -66,6 +77,7 @@ private:
     TypeBoxes m_typeBoxes;
     ImageList m_list;
     std::string m_folderText;
+    RunInProgress m_run;
 };
 
 } // namespace vistrel

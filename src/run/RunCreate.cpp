@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/RunInProgress.h"
 #include "app/Settings.h"
 #include "app/SettingsChanges.h"
 #include "catalogue/CurrentImage.h"
@@ -106,6 +107,10 @@ void reportFailedWrites(const std::vector<Status>& failedWrites, Prompter& promp
 } // namespace
 
 int RunCreate(RunContext& context) {
+    const RunInProgress::Scope running(context.panel.runInProgress());
+    if (!running.held()) {
+        return 0;
+    }
     Settings& s = context.settings;
     completeFolders(context);
     if (!namesAreUsable(s, context.prompter)) {

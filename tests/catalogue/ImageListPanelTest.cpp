@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/RunInProgress.h"
 #include "app/Settings.h"
 #include "catalogue/RecordingListObserver.h"
 #include "support/ScriptedPrompter.h"
@@ -81,6 +82,35 @@ TEST_F(ImageListPanelTest, RefillsFromANewFolderTextAndStoresIt) {
     EXPECT_EQ(panel.folderText(), folder());
     ASSERT_FALSE(observer.events.empty());
     EXPECT_EQ(observer.events.back(), "counts 1 1");
+}
+
+TEST_F(ImageListPanelTest, RefusesEveryRequestOfTheUserWhileARunIsUnderWay) {
+    m_settings.ImageMode = 7;
+    ImageListPanel panel(m_settings);
+    panel.setFolderText(folder());
+    const Lines before = namesOf(panel.list());
+    ScriptedPrompter prompter;
+    {
+        const RunInProgress::Scope running(panel.runInProgress());
+        ASSERT_TRUE(running.held());
+        EXPECT_FALSE(RunInProgress::Scope(panel.runInProgress()).held()) << "no second run";
+
+        EXPECT_FALSE(panel.setFolderText(m_dir.file("elsewhere") + "/"));
+        EXPECT_FALSE(panel.clickTypeBox(TypeBox::Png, prompter));
+        EXPECT_FALSE(panel.toggleSelectAll());
+        EXPECT_FALSE(panel.sortByColumn(0));
+        EXPECT_FALSE(panel.moveRow(0, 3));
+        EXPECT_EQ(namesOf(panel.list()), before);
+        EXPECT_EQ(m_settings.Select, 1);
+        EXPECT_TRUE(prompter.calls.empty());
+
+        // The run's own change goes through.
+        panel.completeFolderText(folder() + "./");
+        EXPECT_EQ(m_settings.ImagePath, folder() + "./");
+    }
+    EXPECT_FALSE(panel.runInProgress().active());
+    EXPECT_TRUE(panel.moveRow(0, 3));
+    EXPECT_NE(namesOf(panel.list()), before);
 }
 
 TEST_F(ImageListPanelTest, StoresAFolderTextWithoutSeparatorAsTyped) {

@@ -57,5 +57,50 @@ TEST(RunCreate, TellsTheSettingsViewsOfEverySettingItChangesItself) {
     EXPECT_EQ(settings.PlayMusic, 0);
 }
 
+// A front end that, while the run pumps its events, asks for a second run and a refill.
+class MeddlingProgress final : public ProgressSink {
+public:
+    void open(ProgressKind, std::string_view) override {}
+    void setProgress(int, int) override {}
+    void close() override {}
+    void pump() override {
+        if (context != nullptr && !tried) {
+            tried = true;
+            secondRun = RunCreate(*context);
+            refilled = context->panel.setFolderText("/");
+        }
+    }
+
+    RunContext* context = nullptr;
+    bool tried = false;
+    int secondRun = -1;
+    bool refilled = true;
+};
+
+TEST(RunCreate, RefusesASecondRunAndARefillAskedForWhileItWorks) {
+    const test::TempDir dir;
+    dir.write("photos/a.png", test::encodePng(test::Raster(8, 6, {1, 2, 3})));
+    dir.write("site/image/keep.txt", "the output folders exist");
+    Settings settings = makeDefaultSettings(dir.file("program") + "/");
+    settings.HTMLPath = dir.file("site") + "/";
+    ImageListPanel panel(settings);
+    panel.setFolderText(dir.file("photos") + "/");
+    const SettingsChanges changes;
+    CurrentImage current;
+    test::ScriptedPrompter prompter({false}); // no viewing at the end
+    MeddlingProgress progress;
+    CancelFlag cancel;
+    RunContext context{settings, changes, panel, current, prompter, progress, cancel};
+    progress.context = &context;
+
+    EXPECT_EQ(RunCreate(context), 1);
+
+    ASSERT_TRUE(progress.tried);
+    EXPECT_EQ(progress.secondRun, 0);
+    EXPECT_FALSE(progress.refilled);
+    EXPECT_EQ(panel.folderText(), dir.file("photos") + "/");
+    EXPECT_TRUE(panel.setFolderText(dir.file("photos") + "/")) << "the run is over";
+}
+
 } // namespace
 } // namespace vistrel
