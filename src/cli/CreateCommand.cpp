@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "app/PageFileNames.h"
 #include "app/SettingsChanges.h"
 #include "app/SettingsPagesStart.h"
 #include "catalogue/CommentFile.h"
@@ -20,7 +21,6 @@
 #include "cli/SettingOverrides.h"
 #include "cli/StartupOptions.h"
 #include "cli/TerminalProgress.h"
-#include "html/PageNames.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProcessEnvironment.h"
 #include "run/RunContext.h"

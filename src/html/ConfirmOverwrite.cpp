@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "html/PageNames.h"
+#include "app/PageFileNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "text/ProgramTexts.h"

@@ -3,15 +3,17 @@
 
 #include <cinttypes>
 
+#include "app/PageFileNames.h"
 #include "app/Settings.h"
+#include "html/EntryPageNames.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
 #include "html/PageBlocks.h"
 #include "html/PageFile.h"
 #include "html/PageHead.h"
-#include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/ThumbnailCell.h"
+#include "names/PageNames.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "text/PageStream.h"
@@ -116,7 +118,7 @@ bool writeMenu(PageRun& run, PageStream& page, const PageNames& names,
 int WriteFramedIndex(PageRun& run, const std::vector<ImageEntry>& entries) {
     const Settings& s = run.settings;
     const std::string frameSetPath = s.HTMLPath + indexPageName(s);
-    const PageNames names(entries, s);
+    const PageNames names = pageNamesOf(entries, s);
     PageFile frameSet(frameSetPath);
     writeFrameSet(frameSet.stream(), run, firstContent(run, names, entries.size()));
     finishPage(run, frameSet);

@@ -5,16 +5,18 @@
 #include <cinttypes>
 #include <cstdint>
 
+#include "app/PageFileNames.h"
 #include "app/Settings.h"
 #include "app/ThumbnailBox.h"
+#include "html/EntryPageNames.h"
 #include "html/MainPages.h"
 #include "html/NameText.h"
 #include "html/PageBlocks.h"
 #include "html/PageFile.h"
 #include "html/PageHead.h"
-#include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/ThumbnailCell.h"
+#include "names/PageNames.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "text/PageStream.h"
@@ -179,7 +181,7 @@ bool writeGrid(PageRun& run, PageStream& page, const PageNames& names,
 int WriteIndexPage(PageRun& run, const std::vector<ImageEntry>& entries) {
     const Settings& s = run.settings;
     const std::string indexPath = s.HTMLPath + indexPageName(s);
-    const PageNames names(entries, s);
+    const PageNames names = pageNamesOf(entries, s);
     PageFile page(indexPath);
     writeIndexStart(page.stream(), s);
     if (!writeGrid(run, page.stream(), names, entries)) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/PageFileNames.h"
 #include "app/Settings.h"
 #include "exif/ExifReader.h"
 #include "exif/ExifRows.h"
@@ -12,9 +13,9 @@
 #include "html/PageBlocks.h"
 #include "html/PageFile.h"
 #include "html/PageHead.h"
-#include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "names/ImageKind.h"
+#include "names/PageNames.h"
 #include "platform/CancelFlag.h"
 #include "platform/ProgressSink.h"
 #include "text/PageStream.h"

@@ -3,9 +3,10 @@
 
 #include <algorithm>
 
+#include "app/PageFileNames.h"
 #include "app/Settings.h"
 #include "html/NameText.h"
-#include "html/PageNames.h"
+#include "names/PageNames.h"
 #include "text/DecimalText.h"
 #include "text/PageStream.h"
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "app/PageFileNames.h"
 #include "app/Settings.h"
 #include "html/NameText.h"
 #include "html/PageFile.h"
-#include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/SlideShow.h"
 #include "html/ThumbnailCell.h"

@@ -4,8 +4,8 @@
 #include "app/Settings.h"
 #include "app/ThumbnailBox.h"
 #include "html/NameText.h"
-#include "html/PageNames.h"
 #include "html/PageRun.h"
+#include "names/PageNames.h"
 
 namespace vistrel {
 

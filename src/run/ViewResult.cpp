@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/PageFileNames.h"
 #include "app/Settings.h"
-#include "html/PageNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "text/ProgramTexts.h"

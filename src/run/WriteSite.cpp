@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "app/PageFileNames.h"
 #include "app/Settings.h"
 #include "catalogue/ImageEntry.h"
 #include "catalogue/ImageList.h"
 #include "html/ConfirmOverwrite.h"
 #include "html/FramedIndex.h"
 #include "html/IndexPage.h"
-#include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "html/SlideShow.h"
 #include "output/CollectSelectedImages.h"

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/SettingsTable.h"
-#include "html/PageNames.h"
-
 namespace vistrel {
 namespace {
 
@@ -60,38 +57,6 @@ TEST(ACommentInAPage, LosesTrailingWhiteSpaceBeforeLineBreaksBecomeBr) {
     EXPECT_EQ(commentHtml("a\r\n\r\nb  "), "a<BR><BR>b");
     EXPECT_EQ(commentHtml("<b>bold</b>"), "<b>bold</b>");
     EXPECT_EQ(commentHtml(" \r\n"), "");
-}
-
-std::vector<ImageEntry> entriesNamed(const std::vector<std::string>& names) {
-    std::vector<ImageEntry> entries;
-    for (const auto& name : names) {
-        ImageEntry entry;
-        entry.fileName = name;
-        entries.push_back(entry);
-    }
-    return entries;
-}
-
-TEST(PageFileNames, NumberRepeatedBasesAndNamesOfTheSitesOwnPages) {
-    Settings settings = makeDefaultSettings("/p/");
-    settings.HTMLPath = "/out/";
-    settings.HTMLFile = "catalog";
-    const PageNames names(
-        entriesNamed({"a.jpg", "a.gif", "b.jpg", "a.png", "catalog.jpg", "menu.jpg", "A.jpg"}),
-        settings);
-    EXPECT_EQ(names.PageFileName(0, false), "a.html");
-    EXPECT_EQ(names.PageFileName(1, false), "a1.html");
-    EXPECT_EQ(names.PageFileName(2, false), "b.html");
-    EXPECT_EQ(names.PageFileName(3, true), "/out/a3.html");
-    EXPECT_EQ(names.PageFileName(4, false), "catalog4.html");
-    EXPECT_EQ(names.PageFileName(5, false), "menu.html");
-    EXPECT_EQ(names.PageFileName(6, false), "A.html");
-
-    settings.Frame = 1;
-    settings.HTMLExt = 1;
-    const PageNames framed(entriesNamed({"menu.jpg", "x.jpeg"}), settings);
-    EXPECT_EQ(framed.PageFileName(0, false), "menu0.htm");
-    EXPECT_EQ(framed.PageFileName(1, false), "x.htm");
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/PageFileNames.h"
 #include "app/Settings.h"
 #include "app/SettingsTable.h"
 #include "catalogue/ImageList.h"
 #include "catalogue/OutputImageFolder.h"
-#include "html/PageNames.h"
 #include "html/PageRun.h"
 #include "imaging/ImageLibrary.h"
 #include "names/ImageKind.h"
