@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <limits>
 
+#include "app/RunInProgress.h"
+#include "app/SettingsChanges.h"
+#include "app/SettingsEdit.h"
 #include "app/SettingsTable.h"
 #include "text/DecimalText.h"
 
@@ -60,11 +63,12 @@ std::string SettingOverrides::validate() const {
 }
 
 void SettingOverrides::apply(Settings& settings) const {
+    // Before any run and with no view to tell.
+    const RunInProgress noRun;
+    const SettingsChanges unwatched;
     for (const auto& text : m_assignments) {
         const auto [key, value] = split(text);
-        if (const SettingDescriptor* descriptor = findSetting(key)) {
-            assignSettingText(settings, *descriptor, value);
-        }
+        editSetting(settings, key, value, noRun, unwatched);
     }
 }
 
