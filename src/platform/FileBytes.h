@@ -35,8 +35,6 @@ public:
 
     // The length of the file as it was when opened.
     std::uint64_t size() const { return m_size; }
-    // How many bytes from the start are held in memory.
-    std::uint64_t loadedSize() const { return m_loaded.size(); }
 
     // The count bytes at offset, reading the file up to their end when they are not loaded
     // yet. nullopt when they do not lie inside the file, or when the file now ends earlier
