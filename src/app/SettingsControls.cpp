@@ -59,10 +59,13 @@ std::int64_t volumeShownForBgsound(std::int64_t shown) {
 }
 
 std::string thumbnailSizeLine(Settings& settings) {
-    const std::int32_t preset = settings.Thumbres - kFirstPreset;
-    if (preset >= 0 && preset < static_cast<std::int32_t>(kPresetLines.size())) {
+    // Compared before any arithmetic: a settings file can hold any Thumbres.
+    const std::int32_t lastPreset =
+        kFirstPreset + static_cast<std::int32_t>(kPresetLines.size()) - 1;
+    if (settings.Thumbres >= kFirstPreset && settings.Thumbres <= lastPreset) {
         settings.ThumSize = 20 * settings.Thumbres + 40;
-        return std::string(kPresetLines[static_cast<std::size_t>(preset)]);
+        return std::string(
+            kPresetLines[static_cast<std::size_t>(settings.Thumbres - kFirstPreset)]);
     }
     const std::string size = std::to_string(settings.ThumSize);
     return std::string(texts::kThumbnailSizeOther) + size + " x " + size;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/SettingsControls.h"
 
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
@@ -52,9 +54,11 @@ TEST(SettingsControls, WriteTheThumbnailSizeLineAndSetThePresetSizes) {
     settings.Thumbres = 5;
     settings.ThumSize = 150;
     EXPECT_EQ(thumbnailSizeLine(settings), "現在の設定 ： 150 x 150");
-    settings.Thumbres = 9;
-    EXPECT_EQ(thumbnailSizeLine(settings), "現在の設定 ： 150 x 150");
-    EXPECT_EQ(settings.ThumSize, 150);
+    for (const std::int32_t other : {9, 1, INT32_MIN, INT32_MAX}) {
+        settings.Thumbres = other;
+        EXPECT_EQ(thumbnailSizeLine(settings), "現在の設定 ： 150 x 150") << other;
+        EXPECT_EQ(settings.ThumSize, 150);
+    }
 }
 
 } // namespace
