@@ -104,12 +104,10 @@ bool ExifReader::LoadCodeTable() {
     for (const std::string& path : m_codeTablePaths) {
         if (const auto bytes = readWholeFile(path)) {
             m_codeTable = CodeTable::parse(*bytes);
-            m_codeTablePath = path;
             return true;
         }
     }
     m_codeTable = CodeTable();
-    m_codeTablePath.clear();
     return false;
 }
 

@@ -73,9 +73,6 @@ public:
     // The file offset of the TIFF header; every offset in the directories is relative to it.
     std::uint64_t tiffHeaderPosition() const { return m_tiffHeaderPosition; }
     bool littleEndian() const { return m_littleEndian; }
-    // The code table read by LoadCodeTable, and its path (empty until one was read).
-    const CodeTable& codeTable() const { return m_codeTable; }
-    const std::string& codeTablePath() const { return m_codeTablePath; }
     std::uint32_t mainDirectoryOffset() const { return m_mainDirectoryOffset; }
     std::uint32_t exifDirectoryOffset() const { return m_state.exifDirectoryOffset; }
     std::uint32_t speedValue() const { return m_state.speedValue; }
@@ -97,7 +94,6 @@ private:
     std::uint64_t m_tiffHeaderPosition;
     CodeTable m_codeTable;
     std::vector<std::string> m_codeTablePaths;
-    std::string m_codeTablePath;
     std::string m_imagePath;
     Status m_fileStatus = Status::success();
     bool m_littleEndian = false;

@@ -47,7 +47,6 @@ public:
     std::span<const std::uint8_t> alpha() const { return m_alpha; }
     // Gives the image an alpha plane, fully opaque, unless it already has one.
     void addAlpha();
-    void removeAlpha() { m_alpha = {}; }
 
     // The declared colours, empty for a true-colour image.
     const std::vector<Rgb>& palette() const { return m_palette; }
