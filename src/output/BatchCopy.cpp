@@ -14,6 +14,7 @@
 
 #include "platform/CancelFlag.h"
 #include "platform/ErrorText.h"
+#include "platform/FileDescriptor.h"
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
 #include "platform/Status.h"
@@ -45,21 +46,6 @@ void keepModificationTime(const std::string& source, const fs::path& copy) {
     if (!ignored) {
         fs::last_write_time(copy, modified, ignored);
     }
-}
-
-bool writeAll(int fd, const char* bytes, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 // Copies what is left of in to out by reading and writing, copied bytes already done; 0, the
@@ -112,20 +98,18 @@ int copyContent(int in, int out, std::uint64_t size, const BlockReport& report) 
 // Copies the bytes of source into the new file copy; 0 or the errno of the failure.
 int copyBytes(const std::string& source, const fs::path& copy, std::uint64_t size,
               const BlockReport& report) {
-    const int in = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (in < 0) {
-        return errno;
+    FileDescriptor in;
+    struct stat info {};
+    if (const int error = openRegularFile(source, in, info); error != 0) {
+        return error;
     }
     // Made here rather than by a library copy, which would give the copy the source's mode.
-    const int out = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-    if (out < 0) {
-        const int cause = errno;
-        ::close(in);
-        return cause;
+    FileDescriptor out(::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
+    if (out.get() < 0) {
+        return errno;
     }
-    int cause = copyContent(in, out, size, report);
-    ::close(in);
-    if (::close(out) != 0 && cause == 0) {
+    int cause = copyContent(in.get(), out.get(), size, report);
+    if (out.closeNow() != 0 && cause == 0) {
         cause = errno;
     }
     return cause;
@@ -133,26 +117,24 @@ int copyBytes(const std::string& source, const fs::path& copy, std::uint64_t siz
 
 // Writes the copy inside a private folder in the target folder and renames it into place only
 // once complete, so a failed copy never leaves a half-written file under the target name, nor
-// destroys the file it was to replace.
-Status copyIntoPlace(const std::string& source, const fs::path& target, std::uint64_t size,
-                     const BlockReport& report) {
+// destroys the file it was to replace. 0, the errno of the failure, or ECANCELED.
+int copyIntoPlace(const std::string& source, const fs::path& target, std::uint64_t size,
+                  const BlockReport& report) {
     std::string staging = (target.parent_path() / kCopyWorkFolder).string();
     if (::mkdtemp(staging.data()) == nullptr) {
-        return Status::failure(source, errorText(errno));
+        return errno;
     }
     const fs::path staged = fs::path(staging) / "copy";
-    Status result = Status::success();
-    if (const int error = copyBytes(source, staged, size, report); error != 0) {
-        result = Status::failure(source, errorText(error));
-    } else {
+    int cause = copyBytes(source, staged, size, report);
+    if (cause == 0) {
         keepModificationTime(source, staged);
         if (::rename(staged.c_str(), target.c_str()) != 0) {
-            result = Status::failure(source, errorText(errno));
+            cause = errno;
         }
     }
     std::error_code ignored;
     fs::remove_all(staging, ignored);
-    return result;
+    return cause;
 }
 
 void reportFailure(Prompter& prompter, const Status& failure) {
@@ -194,15 +176,15 @@ CopyOutcome copyOne(const FileCopy& file, const std::string& targetFolder, Promp
             return CopyOutcome::Done;
         }
     }
-    const Status copied =
+    const int copied =
         copyIntoPlace(source, target, static_cast<std::uint64_t>(sourceInfo.st_size), report);
-    if (copied) {
+    if (copied == 0) {
         return CopyOutcome::Done;
     }
-    if (copied.cause() == errorText(ECANCELED)) {
+    if (copied == ECANCELED) {
         return CopyOutcome::Cancelled;
     }
-    reportFailure(prompter, copied);
+    reportFailure(prompter, Status::failure(source, errorText(copied)));
     return CopyOutcome::Failed;
 }
 

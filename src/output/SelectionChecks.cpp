@@ -8,7 +8,7 @@
 #include "catalogue/ImageList.h"
 #include "names/ImageKind.h"
 #include "names/NameCase.h"
-#include "platform/FileHead.h"
+#include "platform/FileContent.h"
 #include "platform/Prompter.h"
 #include "text/ProgramTexts.h"
 
@@ -48,8 +48,9 @@ void uncheckFilesThatAreNotImages(ImageList& list, const Settings& settings, Pro
         if (!list.row(row).checked || ClassifyImageName(name) == ImageKind::None) {
             continue;
         }
-        const auto head = readFileHead(settings.ImagePath + name, kLongestSignature);
-        if (head && !hasSignatureOfItsName(name, *head)) {
+        std::string head;
+        if (readFileInto(settings.ImagePath + name, head, kLongestSignature) &&
+            !hasSignatureOfItsName(name, head)) {
             list.setChecked(row, false);
             names.append("\n").append(name);
         }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FileDescriptor.h"
 #include "platform/Status.h"
 
 namespace vistrel {
@@ -25,8 +26,7 @@ public:
     // All of bytes, already in memory.
     explicit FileBytes(std::string_view bytes);
 
-    ~FileBytes();
-    FileBytes(FileBytes&& other) noexcept;
+    FileBytes(FileBytes&& other) noexcept = default;
     FileBytes& operator=(FileBytes&&) = delete;
     FileBytes(const FileBytes&) = delete;
     FileBytes& operator=(const FileBytes&) = delete;
@@ -42,10 +42,10 @@ public:
     std::optional<std::span<const std::uint8_t>> view(std::uint64_t offset, std::uint64_t count);
 
 private:
-    FileBytes(int fd, std::uint64_t size, Status status);
+    FileBytes(FileDescriptor file, std::uint64_t size, Status status);
     bool loadUpTo(std::uint64_t end);
 
-    int m_fd = -1;
+    FileDescriptor m_file;
     std::uint64_t m_size = 0;
     std::vector<std::uint8_t> m_loaded;
     Status m_status = Status::success();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +15,10 @@ namespace vistrel {
 // Never opens a FIFO or a device, so it cannot block.
 std::optional<std::string> readWholeFile(const std::string& path);
 
-// The same read, with the cause of a failure: bytes holds the file on success.
-Status readFileInto(const std::string& path, std::string& bytes);
+// The same read, with the cause of a failure: bytes holds the file on success, or its first
+// limit bytes (all of a shorter file).
+Status readFileInto(const std::string& path, std::string& bytes,
+                    std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 // Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
 // over path, so the file is either the old one or the new one, never half written. Creates

@@ -1,24 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ReplacingFile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <cstring>
-#include <filesystem>
 
 #include "platform/ErrorText.h"
+#include "platform/FileDescriptor.h"
 #include "platform/WorkNames.h"
 
 namespace vistrel {
 namespace {
-
-constexpr mode_t kNewFileMode = 0666;
-constexpr int kNameAttempts = 100;
-
-std::atomic<unsigned> g_nextName{0};
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -29,28 +21,21 @@ std::string folderOf(const std::string& path) {
 
 ReplacingFile::ReplacingFile(std::string path) : m_path(std::move(path)) {
     // A short name of its own, so a page whose name is close to the longest the file system
-    // takes can still be written; O_EXCL so nothing already there is ever opened.
-    const std::string stem =
-        folderOf(m_path) + std::string(kPageWorkName) + std::to_string(::getpid()) + "-";
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
-        m_temporary = stem + std::to_string(g_nextName++);
-        fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
-    if (fd < 0) {
-        m_openError = errno;
-        m_temporary.clear();
+    // takes can still be written; a new name, so nothing already there is ever opened.
+    FileDescriptor fd;
+    m_openError = createNumberedFile(folderOf(m_path) + std::string(kPageWorkName) +
+                                         std::to_string(::getpid()) + "-",
+                                     fd, m_temporary);
+    if (m_openError != 0) {
         return;
     }
-    m_stream = ::fdopen(fd, "wb");
+    m_stream = ::fdopen(fd.get(), "wb");
     if (m_stream == nullptr) {
         m_openError = errno;
-        ::close(fd);
         discard();
+        return;
     }
+    fd.detach();
 }
 
 ReplacingFile::~ReplacingFile() {

@@ -8,24 +8,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/FileDescriptor.h"
+
 namespace vistrel::detail {
 namespace {
 
 constexpr mode_t kNewFileMode = 0666;
-
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const auto written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 } // namespace
 
@@ -50,7 +38,7 @@ bool writeFileOrRemove(const std::string& path, std::span<const std::uint8_t> by
         ::close(fd);
         return false;
     }
-    const bool written = writeAll(fd, bytes);
+    const bool written = writeAll(fd, bytes.data(), bytes.size());
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         // The caller reads the cause from errno, so the clean-up must not change it.
