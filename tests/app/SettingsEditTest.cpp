@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/RecordingSettingsObserver.h"
 #include "app/RunInProgress.h"
 #include "app/Settings.h"
 #include "app/SettingsChanges.h"
@@ -14,17 +15,11 @@
 namespace vistrel {
 namespace {
 
-class RecordingSettingsObserver final : public SettingsObserver {
-public:
-    void settingChanged(std::string_view key) override { keys.emplace_back(key); }
-    std::vector<std::string> keys;
-};
-
 TEST(EditSetting, StoresTheTextTellsTheViewsAndRefusesWhileARunIsUnderWay) {
     Settings settings = makeDefaultSettings("/opt/vistrel/");
     RunInProgress run;
     SettingsChanges changes;
-    RecordingSettingsObserver observer;
+    test::RecordingSettingsObserver observer;
     changes.addObserver(&observer);
 
     EXPECT_TRUE(editSetting(settings, "ThumSize", "150", run, changes));

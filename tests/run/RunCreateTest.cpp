@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/RecordingSettingsObserver.h"
 #include "app/Settings.h"
 #include "app/SettingsChanges.h"
 #include "app/SettingsTable.h"
@@ -22,12 +23,6 @@
 namespace vistrel {
 namespace {
 
-class RecordingSettingsObserver final : public SettingsObserver {
-public:
-    void settingChanged(std::string_view key) override { keys.emplace_back(key); }
-    std::vector<std::string> keys;
-};
-
 TEST(RunCreate, TellsTheSettingsViewsOfEverySettingItChangesItself) {
     const test::TempDir dir;
     dir.write("photos/a.png", test::encodePng(test::Raster(8, 6, {1, 2, 3})));
@@ -38,7 +33,7 @@ TEST(RunCreate, TellsTheSettingsViewsOfEverySettingItChangesItself) {
     settings.MIDIFile.clear();
 
     SettingsChanges changes;
-    RecordingSettingsObserver observer;
+    test::RecordingSettingsObserver observer;
     changes.addObserver(&observer);
     ImageListPanel panel(settings);
     panel.setFolderText(dir.file("photos") + "/");
