@@ -25,6 +25,14 @@ packages=(
     libgif-dev
     shared-mime-info
     chromium
+    qt6-base-dev
+    qt6-base-dev-tools
+    qt6-svg-dev
+    libfontconfig-dev
+    fonts-noto-cjk
+    xvfb
+    xauth
+    python3-xlib
     nodejs
     npm
 )

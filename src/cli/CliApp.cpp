@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/Version.h"
+#include "app/ProgramInfo.h"
 #include "cli/CreateCommand.h"
 #include "cli/ExifCommand.h"
 #include "cli/ListCommand.h"
@@ -115,8 +115,8 @@ int runCli(const std::vector<std::string>& arguments, const Streams& streams) {
         return kExitDone;
     }
     if (command == "--version") {
-        std::fprintf(streams.out, "vistrel-cli %.*s\n", static_cast<int>(kVersionText.size()),
-                     kVersionText.data());
+        std::fprintf(streams.out, "vistrel-cli %.*s\n", static_cast<int>(kProgramVersion.size()),
+                     kProgramVersion.data());
         return kExitDone;
     }
     if (command == "settings") {

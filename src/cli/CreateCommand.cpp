@@ -22,6 +22,7 @@
 #include "cli/StartupOptions.h"
 #include "cli/TerminalProgress.h"
 #include "platform/CancelFlag.h"
+#include "platform/DocumentOpener.h"
 #include "platform/ProcessEnvironment.h"
 #include "run/RunContext.h"
 #include "run/RunCreate.h"
@@ -257,9 +258,10 @@ int runCreateCommand(std::span<const std::string> arguments, const Streams& stre
     const bool showBar = !options.quiet && ::isatty(::fileno(streams.err)) != 0;
     CurrentImage currentImage;
     const SettingsChanges unwatched;
+    DefaultApplicationOpener browser;
     RunContext context{settings,     unwatched, panel,
                        currentImage, prompter,  showBar ? static_cast<ProgressSink&>(bar) : silent,
-                       cancel};
+                       cancel,       browser};
     const int written = RunCreate(context);
     removeInterruptHandler();
     if (written != 1 && g_interrupted != 0) {

@@ -5,6 +5,7 @@ namespace vistrel {
 
 class CancelFlag;
 class CurrentImage;
+class DocumentOpener;
 class ImageListPanel;
 class ProgressSink;
 class SettingsChanges;
@@ -20,6 +21,7 @@ struct RunContext {
     Prompter& prompter;
     ProgressSink& progress;
     CancelFlag& cancel;
+    DocumentOpener& opener; // opens the finished site when the user asks for it
 };
 
 } // namespace vistrel

@@ -155,7 +155,7 @@ int RunCreate(RunContext& context) {
     }
     if (context.prompter.askToViewResult(texts::kCompletionCaption, texts::kDoneQuestion,
                                          PromptIcon::Information)) {
-        ViewResult(s, context.prompter);
+        ViewResult(s, context.prompter, context.opener);
     }
     return 1;
 }

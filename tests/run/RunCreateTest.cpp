@@ -15,6 +15,7 @@
 #include "imaging/FixtureEncoders.h"
 #include "imaging/FixtureImages.h"
 #include "platform/CancelFlag.h"
+#include "platform/DocumentOpener.h"
 #include "platform/ProgressSink.h"
 #include "run/RunContext.h"
 #include "support/ScriptedPrompter.h"
@@ -43,7 +44,8 @@ TEST(RunCreate, TellsTheSettingsViewsOfEverySettingItChangesItself) {
     test::ScriptedPrompter prompter({true, true, false});
     NullProgressSink progress;
     CancelFlag cancel;
-    RunContext context{settings, changes, panel, current, prompter, progress, cancel};
+    DefaultApplicationOpener opener;
+    RunContext context{settings, changes, panel, current, prompter, progress, cancel, opener};
 
     EXPECT_EQ(RunCreate(context), 1);
 
@@ -85,7 +87,8 @@ TEST(RunCreate, RefusesASecondRunAndARefillAskedForWhileItWorks) {
     test::ScriptedPrompter prompter({false}); // no viewing at the end
     MeddlingProgress progress;
     CancelFlag cancel;
-    RunContext context{settings, changes, panel, current, prompter, progress, cancel};
+    DefaultApplicationOpener opener;
+    RunContext context{settings, changes, panel, current, prompter, progress, cancel, opener};
     progress.context = &context;
 
     EXPECT_EQ(RunCreate(context), 1);
