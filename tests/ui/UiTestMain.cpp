@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/icons/IconResources.h"
 #include "ui/shell/WindowFont.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     vistrel::ui::useJapaneseUiFont(application);
+    vistrel::ui::initIconResources();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
