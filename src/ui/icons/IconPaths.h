@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace vistrel::ui::icons {
+
+// The program's own icons in its resources (see initIconResources). The button icons are
+// drawn for 16 × 16 pixels; the program icon for 48 × 48 and scales to any size.
+inline constexpr const char* kBrowse = ":/icons/browse.svg";
+inline constexpr const char* kCreate = ":/icons/create.svg";
+inline constexpr const char* kExit = ":/icons/exit.svg";
+inline constexpr const char* kHelp = ":/icons/help.svg";
+inline constexpr const char* kOptions = ":/icons/options.svg";
+inline constexpr const char* kView = ":/icons/view.svg";
+inline constexpr const char* kProgram = ":/icons/program.svg";
+
+} // namespace vistrel::ui::icons
