@@ -2,7 +2,7 @@
 # The README's two commands. Everything else is CMake.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps demo test build-debug build-asan build-tsan build-release clean
+.PHONY: deps demo test screenshots build-debug build-asan build-tsan build-release clean
 
 deps:
 	./scripts/install-deps.sh
@@ -30,11 +30,17 @@ demo: build-release
 	./build/release/src/cli/vistrel-cli create --ini demo/demo.ini --source demo/pictures \
 		--output build/demo-site --comments demo/comment.vtc --yes
 
-# Every test, then the same suite under the address and undefined-behaviour sanitizers, the
+# A PNG of every window (each settings tab, each options page, both progress dialogs, the
+# about box) in build/screenshots/, drawn offscreen from a folder of a few pictures.
+screenshots: build-debug
+	./build/debug/tests/ui/vistrel_screenshots build/screenshots
+
+# Every test, the screenshots, then the same suite under the address and undefined-behaviour sanitizers, the
 # tests of the parallel image pass under the thread sanitizer, then a short fixed-time fuzz run
 # of each parser and decoder (FUZZ_SECONDS, 60 by default).
 test: build-debug build-asan build-tsan
 	ctest --preset debug -j $(JOBS)
+	./build/debug/tests/ui/vistrel_screenshots build/screenshots
 	ctest --preset asan -j $(JOBS)
 	ctest --preset tsan -j $(JOBS)
 	./scripts/run-fuzzers.sh

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/Settings.h"
+#include "app/SettingsTable.h"
 #include "text/AsciiCase.h"
 #include "text/DecimalText.h"
 #include "text/ProgramTexts.h"
@@ -44,6 +45,14 @@ std::int32_t imageNumFromText(std::string_view text) {
 
 std::string thumbNailFromText(std::string_view text) {
     return std::string(text.empty() ? texts::kIndexLinkDefault : text);
+}
+
+std::string addStringFromText(std::string_view text) {
+    if (!text.empty()) {
+        return std::string(text);
+    }
+    // The suffix of a first start is the one an empty box falls back to.
+    return std::string(findSetting("AddString")->defaultText);
 }
 
 std::int64_t volumeDisplay(std::int32_t volume, std::int32_t tag) {

@@ -28,6 +28,10 @@ std::int32_t imageNumFromText(std::string_view text);
 // The index link text box: the text, or the default link text when the box is empty.
 std::string thumbNailFromText(std::string_view text);
 
+// The thumbnail suffix box of the options: the text, or the default suffix "_thumb" when the
+// box is empty, so that thumbnails never take their source's own name.
+std::string addStringFromText(std::string_view text);
+
 // The volume box: Volume for the EMBED tag (Tag 0), Volume x 100 - 10000 for BGSOUND.
 std::int64_t volumeDisplay(std::int32_t volume, std::int32_t tag);
 

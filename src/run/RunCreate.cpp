@@ -18,6 +18,7 @@
 #include "output/OutputHousekeeping.h"
 #include "output/SelectedEntries.h"
 #include "output/SelectionChecks.h"
+#include "platform/CancelFlag.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderIdentity.h"
 #include "platform/OutputLock.h"
@@ -111,6 +112,9 @@ int RunCreate(RunContext& context) {
     if (!running.held()) {
         return 0;
     }
+    // A Cancel the last run did not take (pressed after its last look at the flag) belongs to
+    // work that is over; it must not stop this run before it starts.
+    context.cancel.testAndClear();
     Settings& s = context.settings;
     completeFolders(context);
     if (!namesAreUsable(s, context.prompter)) {

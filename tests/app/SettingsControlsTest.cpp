@@ -35,6 +35,11 @@ TEST(SettingsControls, GiveTheIndexLinkItsDefaultWhenTheBoxIsEmpty) {
     EXPECT_EQ(thumbNailFromText("一覧へ"), "一覧へ");
 }
 
+TEST(SettingsControls, GiveTheThumbnailSuffixItsDefaultWhenTheBoxIsEmpty) {
+    EXPECT_EQ(addStringFromText(""), "_thumb");
+    EXPECT_EQ(addStringFromText("_s"), "_s");
+}
+
 TEST(SettingsControls, ShowTheVolumeAsEachTagCountsItAndSwitchBackAndForth) {
     EXPECT_EQ(volumeDisplay(50, 0), 50);
     EXPECT_EQ(volumeDisplay(50, 1), -5000);

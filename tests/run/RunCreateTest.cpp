@@ -100,5 +100,26 @@ TEST(RunCreate, RefusesASecondRunAndARefillAskedForWhileItWorks) {
     EXPECT_TRUE(panel.setFolderText(dir.file("photos") + "/")) << "the run is over";
 }
 
+TEST(RunCreate, IsNotStoppedByACancelTheLastRunDidNotTake) {
+    const test::TempDir dir;
+    dir.write("photos/a.png", test::encodePng(test::Raster(8, 6, {1, 2, 3})));
+    dir.write("site/image/keep.txt", "the output folders exist");
+    Settings settings = makeDefaultSettings(dir.file("program") + "/");
+    settings.HTMLPath = dir.file("site") + "/";
+    ImageListPanel panel(settings);
+    panel.setFolderText(dir.file("photos") + "/");
+    const SettingsChanges changes;
+    CurrentImage current;
+    test::ScriptedPrompter prompter({false}); // no viewing at the end
+    NullProgressSink progress;
+    CancelFlag cancel;
+    cancel.request(); // pressed in the last pump of the run before
+    DefaultApplicationOpener opener;
+    RunContext context{settings, changes, panel, current, prompter, progress, cancel, opener};
+
+    EXPECT_EQ(RunCreate(context), 1);
+    EXPECT_EQ(dir.read("site/image/a.png"), dir.read("photos/a.png"));
+}
+
 } // namespace
 } // namespace vistrel

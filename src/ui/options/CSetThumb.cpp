@@ -2,6 +2,7 @@
 #include "ui/options/CSetThumb.h"
 
 #include "app/Settings.h"
+#include "app/SettingsControls.h"
 #include "ui/options/DialogKeys.h"
 #include "ui/options/OptionChoices.h"
 #include "ui/options/SetUpForm.h"

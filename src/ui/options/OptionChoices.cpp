@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/options/OptionChoices.h"
 
-#include "app/SettingsTable.h"
-
 namespace vistrel::ui {
 
 int threeWayPosition(std::int32_t value) {
@@ -14,14 +12,6 @@ std::optional<int> tablePosition(std::int32_t value, int count) {
         return std::nullopt;
     }
     return value;
-}
-
-std::string addStringFromText(std::string_view text) {
-    if (!text.empty()) {
-        return std::string(text);
-    }
-    // The suffix of a first start is the one an empty box falls back to.
-    return std::string(findSetting("AddString")->defaultText);
 }
 
 } // namespace vistrel::ui

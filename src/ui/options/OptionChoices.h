@@ -3,8 +3,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace vistrel::ui {
 
@@ -16,9 +14,5 @@ int threeWayPosition(std::int32_t value);
 // Which button of a group of count buttons shows a stored value that only the buttons' own
 // values name (the filter, the click action): the value itself, none outside 0 to count - 1.
 std::optional<int> tablePosition(std::int32_t value, int count);
-
-// AddString from the thumbnail suffix box: the text, or the stored default suffix when the box
-// is empty, so that thumbnails never take their source's own name.
-std::string addStringFromText(std::string_view text);
 
 } // namespace vistrel::ui

@@ -41,7 +41,6 @@ void WindowProgress::close() {
     if (m_display) {
         m_display->hide();
         delete m_display;
-        m_cancel.testAndClear();
     }
 }
 

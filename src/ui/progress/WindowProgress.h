@@ -30,8 +30,7 @@ public:
     void open(ProgressKind kind, std::string_view text) override;
     // Moves the bar of the open display, when it has one.
     void setProgress(int done, int total) override;
-    // Hides and destroys the open display. A cancel request the run did not take by now
-    // belonged to work that is over, so it is dropped rather than stopping the next run.
+    // Hides and destroys the open display.
     void close() override;
     // Takes every pending event, so that the display repaints and its Cancel is taken.
     void pump() override;

@@ -59,7 +59,9 @@ ImageListView::ImageListView(QWidget* parent) : QTableView(parent) {
 }
 
 void ImageListView::setStartColumnWidths() {
-    const int client = viewport()->width();
+    // The viewport takes its size only when the list is shown; the client width follows from
+    // the list's own.
+    const int client = width() - 2 * frameWidth();
     setColumnWidth(ImageList::kNameColumn, client * 40 / 100);
     setColumnWidth(ImageList::kSizeColumn, client * 20 / 100);
     setColumnWidth(ImageList::kDateColumn, client * 35 / 100);

@@ -22,7 +22,8 @@ public:
 
     // Column widths of 40, 20 and 35 percent of the client width; the comment column hidden.
     void setStartColumnWidths();
-    // Shows the direction mark of the sorted column: flag 1 the up mark, 0 the down mark.
+    // Shows the direction mark of the sorted column: flag 1 (greater first) the up mark, 0 the
+    // down mark.
     void showSortMark(int column, int flag);
     // Selects row (or nothing for -1) without telling anybody.
     void selectListRow(int row);

@@ -175,16 +175,5 @@ TEST_F(AModalMainWindow, PassesCancelFromTheDisplayToTheRunAtItsNextPump) {
     }
 }
 
-TEST_F(AModalMainWindow, DropsACancelTheRunDidNotTakeBeforeItsDisplayClosed) {
-    WindowProgress progress(&mainWindow, cancel);
-    progress.open(ProgressKind::Thumbnails, texts::kThumbnailProgressText);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(progress.display()));
-    // Cancel pressed in the last pump, after the writer's last look at the flag.
-    clickThroughWindow(cancelButton(*progress.display()));
-    progress.pump();
-    progress.close();
-    EXPECT_FALSE(cancel.isRequested()) << "the next run would stop at once";
-}
-
 } // namespace
 } // namespace vistrel::ui
