@@ -28,6 +28,7 @@ packages=(
     qt6-base-dev
     qt6-base-dev-tools
     qt6-svg-dev
+    qt6-translations-l10n
     libfontconfig-dev
     fonts-noto-cjk
     xvfb

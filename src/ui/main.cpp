@@ -14,6 +14,7 @@
 #include "ui/shell/DesktopOpener.h"
 #include "ui/shell/FileDialogs.h"
 #include "ui/shell/MessageBoxPrompter.h"
+#include "ui/shell/QtJapanese.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/WindowFont.h"
 #include "ui/window/MainWindow.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
         return arguments.wrong ? 2 : 0;
     }
     vistrel::ui::useJapaneseUiFont(application);
+    vistrel::ui::useJapaneseQtTexts(application);
 
     vistrel::ui::MessageBoxPrompter prompter;
     std::optional<vistrel::Application> started =

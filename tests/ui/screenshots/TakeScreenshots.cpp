@@ -31,6 +31,7 @@
 #include "ui/progress/CMsgDialog.h"
 #include "ui/progress/CMsgSlide.h"
 #include "ui/shell/FileDialogs.h"
+#include "ui/shell/QtJapanese.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/WindowFont.h"
 #include "ui/window/ImageListView.h"
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     ui::useJapaneseUiFont(application);
+    ui::useJapaneseQtTexts(application);
     ui::initIconResources();
     const std::string output = argv[1];
     std::filesystem::create_directories(output);
