@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -72,6 +73,26 @@ INSTANTIATE_TEST_SUITE_P(EachMode, ASiteFromTheWindow,
                          testing::Values(SiteKind{"Index", 0, 0}, SiteKind{"FrameSet", 0, 1},
                                          SiteKind{"SlideShow", 1, 0}),
                          [](const auto& kind) { return std::string(kind.param.name); });
+
+TEST(ARunFromTheWindow, ShowsTheFolderItCompletedWithoutRefillingTheList) {
+    WindowFixture fixture;
+    // A folder typed without its final "/" lists the names that begin with it.
+    writePicture(fixture.dir.file("photos1.png"), 20, 20, Qt::yellow);
+    fixture.settings.ImagePath = fixture.dir.file("photos");
+    std::filesystem::create_directories(fixture.dir.file("site/image"));
+    MainWindow& window = fixture.open();
+    ASSERT_EQ(window.panel().list().rowCount(), 1);
+    window.panel().list().setComment(0, "黄色");
+
+    fixture.prompter.willAnswer(false); // no viewing at the end
+    fixture.click(control::kCreate);
+
+    EXPECT_EQ(fixture.control<QLineEdit>(control::kFolderBox)->text().toStdString(),
+              fixture.dir.file("photos") + "/");
+    EXPECT_EQ(fixture.settings.ImagePath, fixture.dir.file("photos") + "/");
+    ASSERT_EQ(window.panel().list().rowCount(), 1);
+    EXPECT_EQ(window.panel().list().comment(0), "黄色") << "the list was not refilled";
+}
 
 TEST(CancelInTheProgressDialog, StopsTheRunAndLeavesNoCutPage) {
     WindowFixture fixture;
