@@ -33,14 +33,14 @@ demo: build-release
 # A PNG of every window (each settings tab, each options page, both progress dialogs, the
 # about box) in build/screenshots/, drawn offscreen from a folder of a few pictures.
 screenshots: build-debug
-	./build/debug/tests/ui/vistrel_screenshots build/screenshots
+	./build/debug/tools/vistrel_screenshots build/screenshots
 
-# Every test, the screenshots, then the same suite under the address and undefined-behaviour sanitizers, the
-# tests of the parallel image pass under the thread sanitizer, then a short fixed-time fuzz run
-# of each parser and decoder (FUZZ_SECONDS, 60 by default).
+# Every test and the screenshots, then the same suite under the address and undefined-behaviour
+# sanitizers, the tests of the parallel image pass under the thread sanitizer, then a short
+# fixed-time fuzz run of each parser and decoder (FUZZ_SECONDS, 60 by default).
 test: build-debug build-asan build-tsan
 	ctest --preset debug -j $(JOBS)
-	./build/debug/tests/ui/vistrel_screenshots build/screenshots
+	./build/debug/tools/vistrel_screenshots build/screenshots
 	ctest --preset asan -j $(JOBS)
 	ctest --preset tsan -j $(JOBS)
 	./scripts/run-fuzzers.sh
