@@ -74,21 +74,33 @@ public:
     bool refilled = true;
 };
 
-TEST(RunCreate, RefusesASecondRunAndARefillAskedForWhileItWorks) {
+// One picture to publish into an output folder that exists; the completion question is
+// answered No.
+struct ReadySite {
+    ReadySite() : settings(makeDefaultSettings(dir.file("program") + "/")), panel(settings) {
+        dir.write("photos/a.png", test::encodePng(test::Raster(8, 6, {1, 2, 3})));
+        dir.write("site/image/keep.txt", "the output folders exist");
+        settings.HTMLPath = dir.file("site") + "/";
+        panel.setFolderText(dir.file("photos") + "/");
+    }
+    RunContext context(ProgressSink& progress) {
+        return {settings, changes, panel, current, prompter, progress, cancel, opener};
+    }
+
     const test::TempDir dir;
-    dir.write("photos/a.png", test::encodePng(test::Raster(8, 6, {1, 2, 3})));
-    dir.write("site/image/keep.txt", "the output folders exist");
-    Settings settings = makeDefaultSettings(dir.file("program") + "/");
-    settings.HTMLPath = dir.file("site") + "/";
-    ImageListPanel panel(settings);
-    panel.setFolderText(dir.file("photos") + "/");
+    Settings settings;
+    ImageListPanel panel;
     const SettingsChanges changes;
     CurrentImage current;
-    test::ScriptedPrompter prompter({false}); // no viewing at the end
-    MeddlingProgress progress;
+    test::ScriptedPrompter prompter{false};
     CancelFlag cancel;
     DefaultApplicationOpener opener;
-    RunContext context{settings, changes, panel, current, prompter, progress, cancel, opener};
+};
+
+TEST(RunCreate, RefusesASecondRunAndARefillAskedForWhileItWorks) {
+    ReadySite site;
+    MeddlingProgress progress;
+    RunContext context = site.context(progress);
     progress.context = &context;
 
     EXPECT_EQ(RunCreate(context), 1);
@@ -96,29 +108,18 @@ TEST(RunCreate, RefusesASecondRunAndARefillAskedForWhileItWorks) {
     ASSERT_TRUE(progress.tried);
     EXPECT_EQ(progress.secondRun, 0);
     EXPECT_FALSE(progress.refilled);
-    EXPECT_EQ(panel.folderText(), dir.file("photos") + "/");
-    EXPECT_TRUE(panel.setFolderText(dir.file("photos") + "/")) << "the run is over";
+    EXPECT_EQ(site.panel.folderText(), site.dir.file("photos") + "/");
+    EXPECT_TRUE(site.panel.setFolderText(site.dir.file("photos") + "/")) << "the run is over";
 }
 
 TEST(RunCreate, IsNotStoppedByACancelTheLastRunDidNotTake) {
-    const test::TempDir dir;
-    dir.write("photos/a.png", test::encodePng(test::Raster(8, 6, {1, 2, 3})));
-    dir.write("site/image/keep.txt", "the output folders exist");
-    Settings settings = makeDefaultSettings(dir.file("program") + "/");
-    settings.HTMLPath = dir.file("site") + "/";
-    ImageListPanel panel(settings);
-    panel.setFolderText(dir.file("photos") + "/");
-    const SettingsChanges changes;
-    CurrentImage current;
-    test::ScriptedPrompter prompter({false}); // no viewing at the end
+    ReadySite site;
+    site.cancel.request(); // pressed in the last pump of the run before
     NullProgressSink progress;
-    CancelFlag cancel;
-    cancel.request(); // pressed in the last pump of the run before
-    DefaultApplicationOpener opener;
-    RunContext context{settings, changes, panel, current, prompter, progress, cancel, opener};
+    RunContext context = site.context(progress);
 
     EXPECT_EQ(RunCreate(context), 1);
-    EXPECT_EQ(dir.read("site/image/a.png"), dir.read("photos/a.png"));
+    EXPECT_EQ(site.dir.read("site/image/a.png"), site.dir.read("photos/a.png"));
 }
 
 } // namespace
