@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -106,22 +105,18 @@ TEST(CancelInTheProgressDialog, StopsTheRunAndLeavesNoCutPage) {
     // Once the thumbnails are under way, the user presses Cancel in the dialog.
     int passes = 0;
     bool clicked = false;
-    QTimer user;
-    user.setInterval(0);
-    QObject::connect(&user, &QTimer::timeout, [&] {
+    const User user([&] {
         auto* dialog = window.findChild<CMsgDialog*>();
-        if (clicked || dialog == nullptr || !dialog->isVisible() || ++passes < 3) {
-            return;
+        if (dialog == nullptr || !dialog->isVisible() || ++passes < 3) {
+            return false;
         }
         auto* cancel = dialog->findChild<QAbstractButton*>();
-        ASSERT_NE(cancel, nullptr);
         QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {},
                           cancel->mapTo(dialog, cancel->rect().center()));
         clicked = true;
+        return true;
     });
-    user.start();
     fixture.click(control::kCreate);
-    user.stop();
 
     ASSERT_TRUE(clicked) << testing::PrintToString(fixture.prompter.calls);
     for (const auto& call : fixture.prompter.calls) {

@@ -19,24 +19,6 @@
 namespace vistrel::ui::test {
 namespace {
 
-// Acts as the user in whatever modal window or menu is up, until act says it is done.
-class User {
-public:
-    explicit User(std::function<bool()> act) : m_act(std::move(act)) {
-        m_timer.setInterval(0);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (m_act()) {
-                m_timer.stop();
-            }
-        });
-        m_timer.start();
-    }
-
-private:
-    std::function<bool()> m_act;
-    QTimer m_timer;
-};
-
 TEST(TheViewButton, SaysThePageIsNotMadeYetAndOpensItOnceItIs) {
     WindowFixture fixture;
     fixture.open();

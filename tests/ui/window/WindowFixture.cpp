@@ -42,6 +42,16 @@ bool waitUntil(const std::function<bool()>& done) {
     return true;
 }
 
+User::User(std::function<bool()> act) : m_act(std::move(act)) {
+    m_timer.setInterval(0);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        if (m_act()) {
+            m_timer.stop();
+        }
+    });
+    m_timer.start();
+}
+
 WindowFixture::WindowFixture() : settings(makeDefaultSettings(dir.file("program") + "/")) {
     dir.write("photos/notes.txt", "not a picture");
     writePicture(dir.file("photos/b.png"), 40, 30, Qt::red);

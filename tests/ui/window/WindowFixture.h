@@ -6,6 +6,7 @@
 #include <string>
 
 #include <QColor>
+#include <QTimer>
 
 #include "app/Settings.h"
 #include "support/RecordingOpener.h"
@@ -25,6 +26,17 @@ void writePicture(const std::string& path, int width, int height, QColor colour)
 
 // Processes events until done() holds or five seconds pass; true when it held.
 bool waitUntil(const std::function<bool()>& done);
+
+// Plays the user while the window is busy in a loop of its own (a run, a modal dialog, a
+// menu): act is called on every pass of the event loop until it returns true.
+class User {
+public:
+    explicit User(std::function<bool()> act);
+
+private:
+    std::function<bool()> m_act;
+    QTimer m_timer;
+};
 
 // A photo folder and the main window over it: photos/ holds b.png (40 x 30), a.jpg (64 x 48)
 // and notes.txt; the settings are the defaults with ImagePath at photos/ and HTMLPath at site/.
