@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <QApplication>
 
@@ -35,19 +36,21 @@ struct Arguments {
     bool wrong = false;
 };
 
-Arguments readArguments(const QStringList& arguments) {
+// Read before Qt starts, so that --version and --help work without a display. Qt's own options
+// (-platform and the like) are left to Qt.
+Arguments readArguments(int argc, char** argv) {
     Arguments read;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == QStringLiteral("--ini") && i + 1 < arguments.size()) {
-            read.ini = arguments.at(++i).toStdString();
-        } else if (argument.startsWith(QStringLiteral("--ini="))) {
-            read.ini = argument.mid(6).toStdString();
-        } else if (argument == QStringLiteral("--version")) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--ini" && i + 1 < argc) {
+            read.ini = argv[++i];
+        } else if (argument.starts_with("--ini=")) {
+            read.ini = std::string(argument.substr(6));
+        } else if (argument == "--version") {
             read.version = true;
-        } else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+        } else if (argument == "--help" || argument == "-h") {
             read.help = true;
-        } else {
+        } else if (argument.starts_with("--")) {
             read.wrong = true;
         }
     }
@@ -57,13 +60,7 @@ Arguments readArguments(const QStringList& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vistrel"));
-    QApplication::setApplicationVersion(vistrel::ui::qText(vistrel::kProgramVersion));
-    QGuiApplication::setDesktopFileName(vistrel::ui::qText(vistrel::kApplicationId));
-    vistrel::ui::initIconResources();
-
-    const Arguments arguments = readArguments(QApplication::arguments());
+    const Arguments arguments = readArguments(argc, argv);
     if (arguments.version) {
         std::printf("vistrel %.*s\n", static_cast<int>(vistrel::kProgramVersion.size()),
                     vistrel::kProgramVersion.data());
@@ -73,6 +70,12 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, arguments.wrong ? stderr : stdout);
         return arguments.wrong ? 2 : 0;
     }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vistrel"));
+    QApplication::setApplicationVersion(vistrel::ui::qText(vistrel::kProgramVersion));
+    QGuiApplication::setDesktopFileName(vistrel::ui::qText(vistrel::kApplicationId));
+    vistrel::ui::initIconResources();
     vistrel::ui::useJapaneseUiFont(application);
     vistrel::ui::useJapaneseQtTexts(application);
 
