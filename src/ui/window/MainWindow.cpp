@@ -216,7 +216,16 @@ void MainWindow::layOutControls() {
     minimums.emplace_back();
     const std::vector<QRect> grown = growToMinimumSizes(rects, minimums);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        m_rowWidgets.at(i)->setGeometry(grown.at(i));
+        QRect place = grown.at(i);
+        // A button keeps its own width where its neighbours grew around it, against the edge it
+        // shares with the frame beside it.
+        const bool isButton =
+            rows[i].kind == ControlKind::Button || rows[i].kind == ControlKind::IconButton;
+        const int width = std::max(rects.at(i).width(), minimums.at(i).width());
+        if (isButton && place.width() > width) {
+            place.setLeft(place.right() - width + 1);
+        }
+        m_rowWidgets.at(i)->setGeometry(place);
     }
     setFixedSize(grown.back().size());
 }
