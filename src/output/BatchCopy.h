@@ -35,8 +35,11 @@ std::vector<FileCopy> underOwnNames(const std::vector<std::string>& sources);
 // link. A failure stops the run with the message "<source> をコピーできませんでした。\n<cause>",
 // caption "ファイルエラー", icon Stop; a missing source, a missing target folder, a source that
 // is not a regular file and a folder in the target's place all count as failures. The copy is
-// written under a temporary name in the target folder and renamed into place when complete,
-// so a failed copy leaves neither a partial file nor damage to the file it was to replace.
+// written under a temporary name in a private folder of the target folder and renamed into
+// place when complete, so a failed or cancelled copy leaves neither a partial file nor damage
+// to the file it was to replace; the folder goes when the batch ends, however it ends. Every
+// step that touches the disk runs on a thread of its own, and while one waits the progress is
+// pumped every few tens of milliseconds besides the pumps above.
 // The copy keeps the source's modification time and gets the mode of any new file (0666 less
 // the umask), so a photo readable only by its owner is still served by a web server.
 bool BatchCopy(const std::vector<FileCopy>& copies, const std::string& targetFolder,

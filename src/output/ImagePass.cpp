@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "catalogue/LoadFailure.h"
+#include "output/BlockingCalls.h"
 #include "platform/CancelFlag.h"
 #include "platform/ErrorText.h"
 #include "platform/PathText.h"
@@ -27,10 +28,6 @@ namespace vistrel {
 namespace {
 
 namespace fs = std::filesystem;
-
-// How long the calling thread waits for a result before it pumps progress again, so that a
-// window stays responsive and can take a cancel request.
-constexpr auto kPumpInterval = std::chrono::milliseconds(50);
 
 struct Outcome {
     bool done = false;
@@ -101,7 +98,7 @@ public:
             if (m_outcomes[index].done) {
                 return std::move(m_outcomes[index].result);
             }
-            m_finished.wait_for(lock, kPumpInterval);
+            m_finished.wait_for(lock, kWaitPumpInterval);
             lock.unlock();
             progress.pump();
             lock.lock();
@@ -129,6 +126,8 @@ public:
         std::lock_guard lock(m_mutex);
         stop();
     }
+
+    bool hasStagingFolder() const { return !m_staging.path.empty(); }
 
     // Removes the private folder with every thumbnail no entry took; only once no worker runs.
     void removeStaging() const {
@@ -223,10 +222,48 @@ public:
     // No worker could be started, so the calling thread does each image itself.
     bool runsInline() const { return m_threads.empty(); }
 
+    // Whether ending the pass may wait: for a worker in the middle of an image, for the disk to
+    // remove the private folder.
+    bool endMayWait() const { return !m_threads.empty() || m_queue.hasStagingFolder(); }
+
 private:
     PassQueue m_queue;
     std::vector<std::jthread> m_threads;
 };
+
+namespace {
+
+// Takes the outcome of every entry in order, as far as the pass goes; false when it was cut
+// short.
+bool takeEntries(RunningPass& running, std::vector<ImageEntry>& entries, Prompter& prompter,
+                 ProgressSink& progress) {
+    PassQueue& queue = running.queue();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (running.runsInline()) {
+            queue.workInline(i);
+        }
+        const auto result = queue.take(i, progress);
+        if (!result) {
+            return false;
+        }
+        queue.placeThumbnail(i, *result, entries[i]);
+        if (result->header) {
+            entries[i].width = result->header->width;
+            entries[i].height = result->header->height;
+        } else {
+            showLoadFailure(LoadFailure::NoImageHandle, fileNamePart(entries[i].sourcePath),
+                            prompter);
+        }
+        // The thumbnails are made here now, so this is where the user sees the run advance. When
+        // the workers are ahead, take waits for none of them and would not pump: the pump here
+        // keeps the window answering through a long run of finished images.
+        progress.setProgress(static_cast<int>(i + 1), static_cast<int>(entries.size()));
+        progress.pump();
+    }
+    return true;
+}
+
+} // namespace
 
 ImagePass::ImagePass(ShrinkOnLoadTask task, unsigned workers)
     : m_task(task), m_workers(std::max(workers, 1U)) {}
@@ -249,28 +286,12 @@ bool ImagePass::run(std::vector<ImageEntry>& entries, Prompter& prompter, Progre
         start(entries, cancel);
     }
     // However run is left, the workers stop and what they wrote ahead is removed.
-    const std::unique_ptr<RunningPass> running = std::move(m_running);
-    PassQueue& queue = running->queue();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (running->runsInline()) {
-            queue.workInline(i);
-        }
-        const auto result = queue.take(i, progress);
-        if (!result) {
-            return false;
-        }
-        queue.placeThumbnail(i, *result, entries[i]);
-        if (result->header) {
-            entries[i].width = result->header->width;
-            entries[i].height = result->header->height;
-        } else {
-            showLoadFailure(LoadFailure::NoImageHandle, fileNamePart(entries[i].sourcePath),
-                            prompter);
-        }
-        // The thumbnails are made here now, so this is where the user sees the run advance.
-        progress.setProgress(static_cast<int>(i + 1), static_cast<int>(entries.size()));
+    std::unique_ptr<RunningPass> running = std::move(m_running);
+    const bool finished = takeEntries(*running, entries, prompter, progress);
+    if (running->endMayWait()) {
+        BlockingCalls(progress).run([&running] { running.reset(); });
     }
-    return true;
+    return finished;
 }
 
 } // namespace vistrel

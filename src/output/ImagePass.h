@@ -41,7 +41,8 @@ public:
     // not load keep 0); what start began is used when it was started on the same sources and
     // thumbnails. Everything the user sees happens on the calling thread: each failure's
     // message ("エラー", stop icon, the text LoadSourceImage shows for it) in entry order, and
-    // progress.pump() while the pass waits for a worker. Once cancel is requested no further
+    // progress.pump() after each entry taken, while the pass waits for a worker and while it
+    // waits for its workers to stop at the end. Once cancel is requested no further
     // image starts and no further entry is taken: the rest keep size 0, show nothing and get
     // no thumbnail. The request is left set for the caller. Returns false when cut short so.
     bool run(std::vector<ImageEntry>& entries, Prompter& prompter, ProgressSink& progress,

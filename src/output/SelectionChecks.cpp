@@ -8,7 +8,10 @@
 #include "catalogue/ImageList.h"
 #include "names/ImageKind.h"
 #include "names/NameCase.h"
+#include "output/BlockingCalls.h"
+#include "platform/CancelFlag.h"
 #include "platform/FileContent.h"
+#include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
 #include "text/ProgramTexts.h"
 
@@ -41,16 +44,26 @@ bool hasSignatureOfItsName(std::string_view name, std::string_view bytes) {
     return false;
 }
 
-void uncheckFilesThatAreNotImages(ImageList& list, const Settings& settings, Prompter& prompter) {
+bool uncheckFilesThatAreNotImages(ImageList& list, const Settings& settings, Prompter& prompter,
+                                  ProgressSink& progress, CancelFlag& cancel) {
+    BlockingCalls calls(progress);
     std::string names;
+    bool finished = true;
     for (int row = 0; row < list.rowCount(); ++row) {
         const std::string& name = list.row(row).name;
         if (!list.row(row).checked || ClassifyImageName(name) == ImageKind::None) {
             continue;
         }
+        progress.pump();
+        if (cancel.testAndClear()) {
+            finished = false;
+            break;
+        }
+        const std::string path = settings.ImagePath + name;
         std::string head;
-        if (readFileInto(settings.ImagePath + name, head, kLongestSignature) &&
-            !hasSignatureOfItsName(name, head)) {
+        bool read = false;
+        calls.run([&] { read = readFileInto(path, head, kLongestSignature).ok(); });
+        if (read && !hasSignatureOfItsName(name, head)) {
             list.setChecked(row, false);
             names.append("\n").append(name);
         }
@@ -59,6 +72,7 @@ void uncheckFilesThatAreNotImages(ImageList& list, const Settings& settings, Pro
         prompter.message(texts::kImageFileErrorCaption, std::string(texts::kNotImages) + names,
                          PromptIcon::Warning);
     }
+    return finished;
 }
 
 void uncheckNameClashes(ImageList& list, const Settings& settings, Prompter& prompter) {

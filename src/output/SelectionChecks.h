@@ -5,7 +5,9 @@
 
 namespace vistrel {
 
+class CancelFlag;
 class ImageList;
+class ProgressSink;
 class Prompter;
 struct Settings;
 
@@ -18,8 +20,12 @@ bool hasSignatureOfItsName(std::string_view name, std::string_view bytes);
 // symbolic link) does not begin with the signature of that kind, so that a text file, or a
 // link to one, that merely has an image name is never published. All of them are named in one
 // message ("画像ファイルエラー", warning icon). A file that cannot be read is left to the step
-// that reads it.
-void uncheckFilesThatAreNotImages(ImageList& list, const Settings& settings, Prompter& prompter);
+// that reads it. Reading the start of every file takes a while on a slow disk, so progress is
+// pumped before each file and while a read waits, and the cancel flag is tested and cleared
+// after each of those first pumps: a cancel stops the check, still naming the files unchecked
+// so far. Returns false when cancelled so.
+bool uncheckFilesThatAreNotImages(ImageList& list, const Settings& settings, Prompter& prompter,
+                                  ProgressSink& progress, CancelFlag& cancel);
 
 // Unchecks each checked row whose name in the letter case of ImageCase is the output name of an
 // earlier checked row (A.JPG and a.jpg both give a.jpg in lower case), so one copy never

@@ -133,7 +133,10 @@ int RunCreate(RunContext& context) {
     }
     ClearOldImages(s);
     const bool copying = !sameFolder(s.ImagePath, imageFolder);
-    uncheckFilesThatAreNotImages(context.panel.list(), s, context.prompter);
+    if (!uncheckFilesThatAreNotImages(context.panel.list(), s, context.prompter, context.progress,
+                                      context.cancel)) {
+        return 0;
+    }
     ImagePass pass(imageTaskOf(s), ImagePass::hardwareWorkers());
     if (copying && s.Mode == 0) {
         // Copying waits mostly on the disk: the thumbnails are made meanwhile.

@@ -279,6 +279,37 @@ TEST_P(ImagePassTest, AStartNeverRunLeavesNothingBehind) {
     EXPECT_TRUE(m_prompter.calls.empty());
 }
 
+TEST_P(ImagePassTest, PumpsAfterEveryImageItTakesEvenWhenTheWorkersAreAhead) {
+    std::vector<ImageEntry> entries;
+    const std::string good = test::encodePng(stripes(40, 30));
+    for (int i = 0; i < 12; ++i) {
+        const std::string name = "q" + std::to_string(100 + i) + ".png";
+        entries.push_back({0, 0, 0, "", "", name, m_sources.write(name, good),
+                           m_pass.file(name + "_thumb.png"), name + "_thumb.png", "", false, ""});
+    }
+    ImagePass pass(thumbnailTask(0), GetParam());
+    pass.start(entries, m_cancel);
+    // Every thumbnail is begun before the run, as after a long copy: the run hardly waits.
+    while (stagedFiles(m_pass.path()) < entries.size()) {
+        std::this_thread::yield();
+    }
+
+    EXPECT_TRUE(pass.run(entries, m_prompter, m_progress, m_cancel));
+
+    // Each image taken moves the bar, and the window takes its events before the next.
+    const std::vector<std::string>& events = m_progress.events;
+    std::size_t taken = 0;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        if (events[i].starts_with("progress ")) {
+            ++taken;
+            ASSERT_LT(i + 1, events.size());
+            EXPECT_EQ(events[i + 1], "pump") << "after " << events[i];
+        }
+    }
+    EXPECT_EQ(taken, entries.size());
+    EXPECT_EQ(namesIn(m_pass.path()).size(), entries.size()) << "the thumbnails and no more";
+}
+
 TEST_P(ImagePassTest, TheLaterOfTwoEntriesSharingAThumbnailNameWins) {
     // The naming rule can give two entries one name (a.gif as the second "a." gets a1, as
     // a1.png does); a one-image-at-a-time run leaves the later entry's thumbnail.

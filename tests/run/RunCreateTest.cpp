@@ -18,6 +18,7 @@
 #include "platform/DocumentOpener.h"
 #include "platform/ProgressSink.h"
 #include "run/RunContext.h"
+#include "support/RecordingProgressSink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -120,6 +121,33 @@ TEST(RunCreate, IsNotStoppedByACancelTheLastRunDidNotTake) {
 
     EXPECT_EQ(RunCreate(context), 1);
     EXPECT_EQ(site.dir.read("site/image/a.png"), site.dir.read("photos/a.png"));
+}
+
+TEST(RunCreate, StopsWithNothingWrittenWhenCancelledWhileItChecksTheFiles) {
+    const test::TempDir dir;
+    dir.write("photos/a.png", test::encodePng(test::Raster(8, 6, {1, 2, 3})));
+    dir.write("site/image/keep.txt", "the output folders exist");
+    Settings settings = makeDefaultSettings(dir.file("program") + "/");
+    settings.HTMLPath = dir.file("site") + "/";
+    ImageListPanel panel(settings);
+    panel.setFolderText(dir.file("photos") + "/");
+    const SettingsChanges changes;
+    CurrentImage current;
+    test::ScriptedPrompter prompter;
+    CancelFlag cancel;
+    // Ctrl-C on the command line, before any display is open.
+    test::RecordingProgressSink progress;
+    progress.onPump = [&cancel](int) { cancel.request(); };
+    DefaultApplicationOpener opener;
+    RunContext context{settings, changes, panel, current, prompter, progress, cancel, opener};
+
+    EXPECT_EQ(RunCreate(context), 0);
+
+    EXPECT_EQ(progress.events, std::vector<std::string>{"pump"}) << "no display was opened";
+    EXPECT_EQ(test::namesIn(dir.file("site")), std::vector<std::string>{"image"});
+    EXPECT_EQ(test::namesIn(dir.file("site/image")), std::vector<std::string>{"keep.txt"});
+    EXPECT_TRUE(prompter.calls.empty());
+    EXPECT_FALSE(cancel.isRequested());
 }
 
 } // namespace

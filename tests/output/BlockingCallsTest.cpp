@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "output/BlockingCalls.h"
+
+#include <future>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "support/RecordingProgressSink.h"
+
+namespace vistrel {
+namespace {
+
+using test::RecordingProgressSink;
+
+TEST(BlockingCalls, PumpsWhileACallWaitsAndReturnsOnceItHasReturned) {
+    RecordingProgressSink progress;
+    BlockingCalls calls(progress);
+    // The call waits for as long as the calling thread has not pumped twice: a window that
+    // were not pumped meanwhile would leave it waiting for ever.
+    std::promise<void> pumpedTwice;
+    progress.onPump = [&pumpedTwice](int pumps) {
+        if (pumps == 2) {
+            pumpedTwice.set_value();
+        }
+    };
+    bool returned = false;
+    std::thread::id caller = std::this_thread::get_id();
+    std::thread::id ranOn;
+
+    calls.run([&] {
+        ranOn = std::this_thread::get_id();
+        pumpedTwice.get_future().wait();
+        returned = true;
+    });
+
+    EXPECT_TRUE(returned);
+    EXPECT_NE(ranOn, caller);
+    EXPECT_GE(progress.events.size(), 2U);
+
+    // The thread serves the calls that follow, one after the other.
+    std::string order;
+    for (const char step : std::string("abc")) {
+        calls.run([&order, step] { order += step; });
+    }
+    EXPECT_EQ(order, "abc");
+}
+
+TEST(BlockingCalls, HandsWhatACallThrewToTheCallerAndServesTheNext) {
+    RecordingProgressSink progress;
+    BlockingCalls calls(progress);
+
+    EXPECT_THROW(calls.run([] { throw std::runtime_error("disk gone"); }), std::runtime_error);
+
+    int value = 0;
+    calls.run([&value] { value = 7; });
+    EXPECT_EQ(value, 7);
+}
+
+} // namespace
+} // namespace vistrel
