@@ -10,9 +10,11 @@
 #include "catalogue/OutputImageFolder.h"
 #include "names/ImageKind.h"
 #include "output/BatchCopy.h"
+#include "output/BlockingCalls.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderIdentity.h"
 #include "platform/PathText.h"
+#include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
 #include "platform/RemovableEntries.h"
 #include "text/AsciiCase.h"
@@ -25,19 +27,21 @@ constexpr std::int32_t kDelete = 0;
 constexpr std::int32_t kToTrash = 1;
 constexpr std::int32_t kLeave = 2;
 
-// Removes the files as treatment says; the run goes on whatever happens to each of them.
+// Removes the files as treatment says; the run goes on whatever happens to each of them. On
+// some disks each removal waits milliseconds, so a site of a thousand images takes seconds:
+// progress is pumped before each file and while one removal waits.
 void removeAll(const std::string& folder, const std::vector<std::string>& names,
-               std::int32_t treatment) {
-    if (treatment == kLeave) {
+               std::int32_t treatment, ProgressSink& progress) {
+    if (treatment == kLeave || names.empty()) {
         return;
     }
+    BlockingCalls calls(progress);
     for (const auto& name : names) {
+        progress.pump();
         const std::string path = folder + name;
-        if (treatment == kToTrash) {
-            static_cast<void>(trashFile(path));
-        } else {
-            static_cast<void>(deleteFile(path));
-        }
+        calls.run([&path, treatment] {
+            static_cast<void>(treatment == kToTrash ? trashFile(path) : deleteFile(path));
+        });
     }
 }
 
@@ -67,7 +71,7 @@ bool isThumbnailName(std::string_view name, const std::string& lower, const std:
 
 } // namespace
 
-int ClearOldPages(const Settings& settings) {
+int ClearOldPages(const Settings& settings, ProgressSink& progress) {
     if (settings.AllowUndo == kLeave) {
         return 1;
     }
@@ -80,11 +84,11 @@ int ClearOldPages(const Settings& settings) {
             pages.push_back(std::move(name));
         }
     }
-    removeAll(folder, pages, settings.AllowUndo);
+    removeAll(folder, pages, settings.AllowUndo, progress);
     return 1;
 }
 
-void ClearOldImages(const Settings& settings) {
+void ClearOldImages(const Settings& settings, ProgressSink& progress) {
     const std::string folder = withFinalSlash(outputImageFolder(settings));
     const std::string lower = toAsciiLower(settings.AddString);
     const std::string upper = toAsciiUpper(settings.AddString);
@@ -98,11 +102,11 @@ void ClearOldImages(const Settings& settings) {
         }
     }
     if (sameFolder(settings.ImagePath, folder)) {
-        removeAll(folder, thumbnails, kDelete);
+        removeAll(folder, thumbnails, kDelete, progress);
         return;
     }
-    removeAll(folder, mainImages, settings.MainImage);
-    removeAll(folder, thumbnails, settings.ThumbImage);
+    removeAll(folder, mainImages, settings.MainImage, progress);
+    removeAll(folder, thumbnails, settings.ThumbImage, progress);
 }
 
 int CopyMusicFile(Settings& settings, Prompter& prompter, ProgressSink& progress,

@@ -131,7 +131,7 @@ int RunCreate(RunContext& context) {
         context.prompter.message(texts::kErrorCaption, texts::kFolderInUse, PromptIcon::Stop);
         return 0;
     }
-    ClearOldImages(s);
+    ClearOldImages(s, context.progress);
     const bool copying = !sameFolder(s.ImagePath, imageFolder);
     if (!uncheckFilesThatAreNotImages(context.panel.list(), s, context.prompter, context.progress,
                                       context.cancel)) {

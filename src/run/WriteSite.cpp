@@ -72,7 +72,7 @@ int WriteSite(PageRun& run, ImageList& list, Prompter& prompter, ImagePass& pass
     const ShownProgress shown(
         run.progress, s.Mode == 0 ? ProgressKind::Thumbnails : ProgressKind::SlideShow,
         s.Mode == 0 ? texts::kThumbnailProgressText : texts::kSlideShowProgressText);
-    ClearOldPages(s);
+    ClearOldPages(s, run.progress);
     std::vector<ImageEntry> entries;
     const int collected =
         CollectSelectedImages(list, s, prompter, run.progress, run.cancel, entries, pass);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "output/OutputHousekeeping.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <ostream>
 #include <set>
@@ -88,8 +90,15 @@ protected:
         fs::create_symlink(m_root.file(target), m_root.file(name));
     }
 
+    // How many times the window could take its events.
+    std::size_t pumps() const {
+        return static_cast<std::size_t>(
+            std::count(m_progress.events.begin(), m_progress.events.end(), "pump"));
+    }
+
     const fs::path m_trash = GioSandbox::dataHome() / "Trash";
     const TempDir m_root{GioSandbox::home()};
+    RecordingProgressSink m_progress;
 };
 
 // The output image folder site/image/ of a run whose pages go to site/ and whose source
@@ -165,7 +174,7 @@ TEST_P(ClearOldImagesInAnotherFolder, TreatsMainImagesAndThumbnailsEachAsTheirSe
     m_settings.MainImage = mainImage;
     m_settings.ThumbImage = thumbImage;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     EXPECT_EQ(outputImages(), unite(m_others, unite(survivorsOf(m_mainImages, mainImage),
                                                     survivorsOf(m_thumbnails, thumbImage))));
@@ -180,6 +189,13 @@ TEST_P(ClearOldImagesInAnotherFolder, TreatsMainImagesAndThumbnailsEachAsTheirSe
     }
     if (thumbImage == kToTrash) {
         EXPECT_TRUE(fs::is_symlink(m_trash / "files" / "album_thumb.png"));
+    }
+    // Before each file it removes, and only then, the window takes its events.
+    const std::size_t removed = (mainImage == kLeave ? 0 : m_mainImages.size()) +
+                                (thumbImage == kLeave ? 0 : m_thumbnails.size());
+    EXPECT_GE(pumps(), removed);
+    if (removed == 0) {
+        EXPECT_EQ(pumps(), 0U);
     }
 }
 
@@ -280,7 +296,7 @@ TEST_P(ClearOldImagesInTheSourceFolder, KeepsTheSourceImagesAndDeletesTheThumbna
     m_settings.ThumbImage = thumbImage;
     spell(spelling);
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     // The main images are the user's own pictures here; the thumbnails are deleted, never
     // trashed, whatever ThumbImage says.
@@ -308,7 +324,7 @@ TEST_F(ClearOldImagesTest, TakesThePagesFolderAboveTheOutputFolderForAnotherFold
     m_settings.MainImage = kLeave;
     m_settings.ThumbImage = kToTrash;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     EXPECT_EQ(outputImages(), unite(m_others, m_mainImages));
     EXPECT_EQ(trashed(), m_thumbnails);
@@ -320,7 +336,7 @@ TEST_F(ClearOldImagesTest, TakesAFolderWhoseNameBeginsTheSameForAnotherFolder) {
     m_settings.MainImage = kToTrash;
     m_settings.ThumbImage = kLeave;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     EXPECT_EQ(outputImages(), unite(m_others, m_thumbnails));
     EXPECT_EQ(trashed(), m_mainImages);
@@ -331,7 +347,7 @@ TEST_F(ClearOldImagesTest, FindsTheSuffixInLowerOrUpperCaseWhateverCaseTheSettin
     m_settings.MainImage = kLeave;
     m_settings.ThumbImage = kDelete;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     // "_thumb" and "_THUMB" are looked for; Photo_Thumb.jpg, the setting's own spelling, is a
     // main image all the same.
@@ -344,7 +360,7 @@ TEST_F(ClearOldImagesTest, DeletesNothingAsAThumbnailWhenTheSuffixIsEmpty) {
     m_settings.MainImage = kLeave;
     m_settings.ThumbImage = kDelete;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     EXPECT_EQ(outputImages(), unite(m_others, unite(m_mainImages, m_thumbnails)));
     EXPECT_EQ(trashed(), Names{});
@@ -355,7 +371,7 @@ TEST_F(ClearOldImagesTest, ClearsOldImagesOnlyAsMainImagesWhenTheSuffixIsEmpty) 
     m_settings.MainImage = kDelete;
     m_settings.ThumbImage = kLeave;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     // Without a suffix the old thumbnails named as images are main images, and so is the link
     // album_thumb.png (the link goes, the folder it leads to stays).
@@ -369,7 +385,7 @@ TEST_F(ClearOldImagesTest, DeletesNoSourceImageWhenTheSuffixIsEmptyAndTheFolders
     m_settings.MainImage = kDelete;
     m_settings.ThumbImage = kDelete;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     EXPECT_EQ(outputImages(), unite(m_others, unite(m_mainImages, m_thumbnails)));
     EXPECT_EQ(trashed(), Names{});
@@ -381,7 +397,7 @@ TEST_F(ClearOldImagesTest, ClearsThePagesFolderItselfWhenThereIsNoSubfolder) {
     m_settings.MainImage = kDelete;
     m_settings.ThumbImage = kToTrash;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     EXPECT_EQ(entries(m_root.path() / "site"),
               (Names{"index.html", "style.css", "music.mid", "notes.txt", "image"}));
@@ -397,7 +413,7 @@ TEST_F(ClearOldImagesTest, LeavesEverythingInPlaceWhenTheTrashCannotBeUsed) {
     m_settings.MainImage = kToTrash;
     m_settings.ThumbImage = kToTrash;
 
-    ClearOldImages(m_settings);
+    ClearOldImages(m_settings, m_progress);
 
     // Nothing falls back to a permanent delete.
     EXPECT_EQ(outputImages(), unite(m_others, unite(m_mainImages, m_thumbnails)));
@@ -452,11 +468,17 @@ TEST_P(ClearOldPagesOfEachKind, TreatsThePagesOfTheExtensionAsAllowUndoSays) {
                        : htmlExt == 1 ? unite(m_html, m_shtml)
                                       : unite(m_html, m_htm);
 
-    EXPECT_EQ(ClearOldPages(m_settings), 1);
+    EXPECT_EQ(ClearOldPages(m_settings, m_progress), 1);
 
     EXPECT_EQ(pages(), unite(unite(m_others, kept), survivorsOf(group, allowUndo)));
     EXPECT_EQ(trashed(), trashedOf(group, allowUndo));
     expectUntouchedSurroundings();
+    // Before each page it removes, and only then, the window takes its events.
+    if (allowUndo == kLeave) {
+        EXPECT_EQ(pumps(), 0U);
+    } else {
+        EXPECT_GE(pumps(), group.size());
+    }
 }
 
 std::string extensionName(int htmlExt) {
@@ -480,7 +502,7 @@ TEST_F(ClearOldPagesTest, PutsTwoOldPagesInTheTrashAndKeepsTheStyleSheet) {
     m_settings.AllowUndo = kToTrash;
     m_settings.HTMLExt = 0;
 
-    EXPECT_EQ(ClearOldPages(m_settings), 1);
+    EXPECT_EQ(ClearOldPages(m_settings, m_progress), 1);
 
     EXPECT_EQ(entries(site.path()), Names{"style.css"});
     EXPECT_EQ(trashed(), (Names{"index.html", "page1.html"}));
@@ -492,7 +514,7 @@ TEST_F(ClearOldPagesTest, AcceptsAPagesFolderWithoutTheFinalSlash) {
     m_settings.AllowUndo = kDelete;
     m_settings.HTMLExt = 1;
 
-    EXPECT_EQ(ClearOldPages(m_settings), 1);
+    EXPECT_EQ(ClearOldPages(m_settings, m_progress), 1);
 
     EXPECT_EQ(pages(), unite(unite(m_others, m_html), m_shtml));
 }
@@ -501,7 +523,7 @@ TEST_F(ClearOldPagesTest, GoesOnQuietlyWhenThePagesFolderIsMissing) {
     m_settings.HTMLPath = m_root.file("nowhere") + "/";
     m_settings.AllowUndo = kDelete;
 
-    EXPECT_EQ(ClearOldPages(m_settings), 1);
+    EXPECT_EQ(ClearOldPages(m_settings, m_progress), 1);
 
     EXPECT_FALSE(fs::exists(m_root.file("nowhere")));
     EXPECT_EQ(pages().size(), m_html.size() + m_htm.size() + m_shtml.size() + m_others.size());
@@ -515,7 +537,7 @@ TEST_F(ClearOldPagesTest, LeavesThePagesInPlaceWhenTheTrashCannotBeUsed) {
     m_settings.AllowUndo = kToTrash;
     m_settings.HTMLExt = 0;
 
-    EXPECT_EQ(ClearOldPages(m_settings), 1);
+    EXPECT_EQ(ClearOldPages(m_settings, m_progress), 1);
 
     EXPECT_EQ(pages(), unite(unite(m_others, m_html), unite(m_htm, m_shtml)));
     EXPECT_TRUE(fs::is_regular_file(m_trash));
