@@ -288,6 +288,8 @@ bool ImagePass::run(std::vector<ImageEntry>& entries, Prompter& prompter, Progre
     // However run is left, the workers stop and what they wrote ahead is removed.
     std::unique_ptr<RunningPass> running = std::move(m_running);
     const bool finished = takeEntries(*running, entries, prompter, progress);
+    // After a cancel that waits for the workers to finish the images they are in, and removing
+    // the private folder waits for the disk: the window is pumped meanwhile.
     if (running->endMayWait()) {
         BlockingCalls(progress).run([&running] { running.reset(); });
     }
