@@ -6,6 +6,7 @@ namespace vistrel::ui::icons {
 // The program's own icons in its resources (see initIconResources). The button icons are
 // drawn for 16 × 16 pixels; the program icon for 48 × 48 and scales to any size.
 inline constexpr const char* kBrowse = ":/icons/browse.svg";
+inline constexpr const char* kColour = ":/icons/colour.svg";
 inline constexpr const char* kCreate = ":/icons/create.svg";
 inline constexpr const char* kExit = ":/icons/exit.svg";
 inline constexpr const char* kHelp = ":/icons/help.svg";

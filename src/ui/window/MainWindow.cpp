@@ -8,18 +8,19 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "app/ControlStates.h"
 #include "app/Settings.h"
 #include "app/SettingsPagesStart.h"
 #include "ui/about/ProductText.h"
 #include "ui/controls/CIconButton.h"
 #include "ui/icons/IconPaths.h"
+#include "ui/pages/CPage1.h"
+#include "ui/pages/CPage2.h"
+#include "ui/pages/CPage3.h"
+#include "ui/pages/CPage4.h"
+#include "ui/pages/CPage5.h"
+#include "ui/pages/CPage6.h"
 #include "ui/shell/QtText.h"
-#include "ui/window/CPage1.h"
-#include "ui/window/CPage2.h"
-#include "ui/window/CPage3.h"
-#include "ui/window/CPage4.h"
-#include "ui/window/CPage5.h"
-#include "ui/window/CPage6.h"
 #include "ui/window/CPreview.h"
 #include "ui/window/EdgeGrowth.h"
 #include "ui/window/ImageListModel.h"
@@ -98,7 +99,13 @@ QSize neededSize(const ControlRow& row, const QWidget& widget) {
 } // namespace
 
 MainWindow::MainWindow(Settings& settings, const WindowSeams& seams, PreviewDecoder& decoder)
-    : QDialog(nullptr), m_settings(settings), m_seams(seams), m_panel(settings) {
+    : QDialog(nullptr), m_settings(settings), m_seams(seams),
+      m_panel(settings), m_pageContext{settings,
+                                       seams,
+                                       m_panel,
+                                       m_settingsChanges,
+                                       [this](int row) { rowClicked(row); },
+                                       [this] { applyModeRule(); }} {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     m_settingsChanges.addObserver(this);
     m_loader = new PreviewLoader(
@@ -234,12 +241,29 @@ void MainWindow::createPages() {
     // What the pages store the moment they show the settings, as the command line stores it.
     applySettingsPagesStart(m_settings);
     // General comes last: at its start it applies the mode rule to the other five pages.
-    m_tabs->setPage(1, new CPage2(m_tabs));
-    m_tabs->setPage(2, new CPage3(m_tabs));
-    m_tabs->setPage(3, new CPage4(m_tabs));
-    m_tabs->setPage(4, new CPage5(m_tabs));
-    m_tabs->setPage(5, new CPage6(m_tabs));
-    m_tabs->setPage(0, new CPage1(m_tabs));
+    m_pages[1] = new CPage2(m_pageContext, m_tabs);
+    m_pages[2] = new CPage3(m_pageContext, m_tabs);
+    m_pages[3] = new CPage4(m_pageContext, m_tabs);
+    m_pages[4] = new CPage5(m_pageContext, m_tabs);
+    m_pages[5] = new CPage6(m_pageContext, m_tabs);
+    m_pages[0] = new CPage1(m_pageContext, m_tabs);
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        m_tabs->setPage(static_cast<int>(i), m_pages.at(i));
+    }
+    applyModeRule();
+}
+
+SettingsPage& MainWindow::page(int index) const {
+    return *m_pages.at(static_cast<std::size_t>(index));
+}
+
+void MainWindow::applyModeRule() {
+    const ControlStates states = controlStatesFor(m_settings);
+    for (SettingsPage* settingsPage : m_pages) {
+        if (settingsPage != nullptr) {
+            settingsPage->showControlStates(states);
+        }
+    }
 }
 
 void MainWindow::wireControls() {

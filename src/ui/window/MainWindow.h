@@ -10,6 +10,7 @@
 #include "catalogue/CurrentImage.h"
 #include "catalogue/ImageListPanel.h"
 #include "platform/CancelFlag.h"
+#include "ui/pages/PageContext.h"
 #include "ui/shell/WindowSeams.h"
 
 class QCheckBox;
@@ -31,6 +32,7 @@ class ImageListView;
 class PreviewDecoder;
 class PreviewLoader;
 struct PreviewResult;
+class SettingsPage;
 class SettingsTabs;
 
 // The program's only top-level window: the left half picks and previews the source images,
@@ -58,6 +60,10 @@ public:
     // Told of each setting a step of the program changes by itself (the pages follow it).
     SettingsChanges& settingsChanges() { return m_settingsChanges; }
     bool initialising() const { return m_initialising; }
+    // The settings page of tab index (0 General ... 5 Music).
+    SettingsPage& page(int index) const;
+    // Works out which controls of the six pages are usable from the settings and shows it.
+    void applyModeRule();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +109,8 @@ private:
     CancelFlag m_cancel;
     bool m_initialising = true;
     PendingClose m_pendingClose = PendingClose::None;
+    PageContext m_pageContext;
+    std::array<SettingsPage*, 6> m_pages{};
 
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_rowWidgets;

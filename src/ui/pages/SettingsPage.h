@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include <QWidget>
+
+#include "ui/pages/PageContext.h"
+
+namespace vistrel {
+struct ControlStates;
+}
+
+namespace vistrel::ui {
+
+// A page of the main window's settings tabs. A page fills its controls from the settings at its
+// start without storing anything (the window has already stored what the pages show at start),
+// and stores a setting the moment the user changes its control, through store(). The mode rule
+// reaches the page's controls through showControlStates.
+class SettingsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    SettingsPage(PageContext& context, QWidget* parent);
+
+    // Enables and disables the page's controls as the rule says.
+    virtual void showControlStates(const ControlStates& states) = 0;
+
+protected:
+    PageContext& context() const { return m_context; }
+    Settings& settings() const { return m_context.settings; }
+
+    // Stores text (as the settings file writes it) into the setting named key and tells the
+    // views. False, with nothing stored, while a create run is under way: the control then goes
+    // back to what is stored.
+    bool store(std::string_view key, std::string_view text);
+    bool store(std::string_view key, std::int64_t number);
+
+private:
+    PageContext& m_context;
+};
+
+} // namespace vistrel::ui
