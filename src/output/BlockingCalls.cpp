@@ -37,7 +37,14 @@ void BlockingCalls::run(const std::function<void()>& call) {
     m_changed.notify_all();
     while (!m_changed.wait_for(lock, kWaitPumpInterval, [this] { return m_returned; })) {
         lock.unlock();
-        m_progress.pump();
+        try {
+            m_progress.pump();
+        } catch (...) {
+            // The call still uses what the caller owns; it must return before that goes.
+            lock.lock();
+            m_changed.wait(lock, [this] { return m_returned; });
+            throw;
+        }
         lock.lock();
     }
     if (m_thrown) {

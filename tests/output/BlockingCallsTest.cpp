@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "output/BlockingCalls.h"
 
+#include <chrono>
 #include <future>
 #include <stdexcept>
 #include <string>
@@ -27,7 +28,7 @@ TEST(BlockingCalls, PumpsWhileACallWaitsAndReturnsOnceItHasReturned) {
         }
     };
     bool returned = false;
-    std::thread::id caller = std::this_thread::get_id();
+    const std::thread::id caller = std::this_thread::get_id();
     std::thread::id ranOn;
 
     calls.run([&] {
@@ -57,6 +58,29 @@ TEST(BlockingCalls, HandsWhatACallThrewToTheCallerAndServesTheNext) {
     int value = 0;
     calls.run([&value] { value = 7; });
     EXPECT_EQ(value, 7);
+}
+
+TEST(BlockingCalls, LetsACallEndBeforeHandingOnWhatAPumpThrew) {
+    RecordingProgressSink progress;
+    BlockingCalls calls(progress);
+    std::promise<void> pumped;
+    progress.onPump = [&pumped](int pumps) {
+        if (pumps == 1) {
+            pumped.set_value();
+            throw std::runtime_error("the window went away");
+        }
+    };
+    // The call writes into the caller's frame after the pump threw.
+    bool returned = false;
+
+    EXPECT_THROW(calls.run([&] {
+        pumped.get_future().wait();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        returned = true;
+    }),
+                 std::runtime_error);
+
+    EXPECT_TRUE(returned);
 }
 
 } // namespace
