@@ -2,8 +2,9 @@
 // Writes a PNG of every window of the program as a user sees it, from a folder of a few
 // pictures with one of them shown in the preview:
 //   vistrel_screenshots OUTPUT_FOLDER
-// main-<tab>.png for each settings tab, options-<tab>.png for each page of the options dialog,
-// progress-index.png, progress-slideshow.png and about.png.
+// main-<tab>.png for each settings tab in thumbnail mode and main-<tab>-slideshow.png in
+// slideshow mode, options-<tab>.png for each page of the options dialog, progress-index.png,
+// progress-slideshow.png and about.png.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -132,11 +133,23 @@ int main(int argc, char** argv) {
     ui::QtFileDialogs dialogs;
     ui::CorePreviewDecoder decoder;
     bool saved = true;
+    const char* tabNames[] = {"general", "comment", "html1", "html2", "slideshow", "music"};
+    {
+        Settings slideShow = settings;
+        slideShow.Mode = 1;
+        ui::MainWindow window(slideShow, {prompter, opener, dialogs}, decoder);
+        window.show();
+        window.listView().onRowClicked(0);
+        for (int tab = 0; tab < ui::SettingsTabs::kPageCount; ++tab) {
+            window.tabs().tabBar()->setCurrentIndex(tab);
+            saved =
+                save(window, output, std::string("main-") + tabNames[tab] + "-slideshow") && saved;
+        }
+    }
     {
         ui::MainWindow window(settings, {prompter, opener, dialogs}, decoder);
         window.show();
         window.listView().onRowClicked(0);
-        const char* tabNames[] = {"general", "comment", "html1", "html2", "slideshow", "music"};
         for (int tab = 0; tab < ui::SettingsTabs::kPageCount; ++tab) {
             window.tabs().tabBar()->setCurrentIndex(tab);
             saved = save(window, output, std::string("main-") + tabNames[tab]) && saved;
