@@ -1,26 +1,55 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ControlStates.h"
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
 #include "ui/pages/SettingsPage.h"
+
+class QLineEdit;
+
+namespace Ui {
+class CPage3;
+}
 
 namespace vistrel::ui {
 
-// The settings page HTML ① : title, font and layout of the pages. Its controls come
-// with the page's own work; until then the page holds its place in the tab control and
-// keeps what the mode rule asks of it.
+class ColourRow;
+
+// The settings page HTML ① : the index page's title with its font, size and colour, plain page
+// or frame set (with the frame names behind its "設定"), the thumbnail layout and the page
+// background (the Page3 settings). A font face that is not installed selects no entry and stays
+// stored until the user picks one.
 class CPage3 final : public SettingsPage {
     Q_OBJECT
 
 public:
-    CPage3(PageContext& context, QWidget* parent) : SettingsPage(context, parent) {}
+    CPage3(PageContext& context, QWidget* parent);
+    ~CPage3() override;
 
-    void showControlStates(const ControlStates& states) override { m_states = states; }
-    // What the mode rule last asked of the page.
-    const ControlStates& controlStates() const { return m_states; }
+    void showControlStates(const ControlStates& states) override;
 
 private:
-    ControlStates m_states;
+    void wireControls();
+
+    void showFontFace();
+    void showTitleColour();
+    void showFrame();
+    void showBackground();
+
+    void titleColourClicked(bool checked);
+    void frameClicked(std::int32_t frame);
+    void editFrameNames();
+    void backgroundClicked(std::int32_t useImage);
+    void bgImageEdited(const QString& text);
+    void browseBgImage();
+    // Stores text into the setting key; when that is refused, box shows what is stored.
+    void storeText(std::string_view key, QLineEdit* box, const QString& text);
+
+    std::unique_ptr<Ui::CPage3> m_ui;
+    ColourRow* m_titleColour;
+    ColourRow* m_bgColour;
 };
 
 } // namespace vistrel::ui
