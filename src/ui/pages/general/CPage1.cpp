@@ -9,7 +9,6 @@
 #include "app/ControlStates.h"
 #include "app/Settings.h"
 #include "app/SettingsControls.h"
-#include "catalogue/ImageListPanel.h"
 #include "platform/PathText.h"
 #include "text/DecimalText.h"
 #include "ui/icons/IconPaths.h"
@@ -26,7 +25,7 @@ constexpr const char* kBrowseTitle = "HTML ファイルを出力するフォル�
 constexpr int kIconSize = 16;
 // Thumbres of the four size buttons, in their order; the last is the free size.
 constexpr std::array<std::int32_t, 4> kSizeChoices{2, 3, 4, 5};
-constexpr std::int32_t kFreeSize = 5;
+constexpr std::int32_t kFreeSize = kSizeChoices.back();
 // Room for six digits in the width and height boxes.
 constexpr const char* kWidestResolution = "000000";
 
@@ -58,6 +57,8 @@ void showChoice(QComboBox* list, std::int32_t value) {
     list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
 }
 
+// The width and height as the C library reads a number: leading blanks, a sign, digits; a text
+// that is no number reads as 0, and a number beyond the setting's range as its end.
 std::int32_t decimalFromText(const QString& text) {
     return saturatedInt32(scanDecimal(stdText(text), true));
 }

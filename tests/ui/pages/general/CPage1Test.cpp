@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/pages/general/CPage1.h"
 
+#include <cstdint>
+#include <functional>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -57,8 +60,8 @@ TEST_F(TheGeneralPage, ShowsItsControlsTopToBottomWithTheirCaptions) {
         find<QGroupBox>("modeGroup"),          find<QCheckBox>("makePage"),
         find<QGroupBox>("thumbnailSizeGroup"), find<QGroupBox>("mainImageSizeGroup")};
     for (std::size_t i = 1; i < order.size(); ++i) {
-        EXPECT_LT(order[i - 1]->mapTo(fixture.window().window(), QPoint()).y(),
-                  order[i]->mapTo(fixture.window().window(), QPoint()).y())
+        EXPECT_LT(order[i - 1]->mapTo(&fixture.window(), QPoint()).y(),
+                  order[i]->mapTo(&fixture.window(), QPoint()).y())
             << order[i]->objectName().toStdString();
     }
     EXPECT_EQ(sizeButton("size80")->text().toStdString(), " 80x80");

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/pages/html1/CPage3.h"
 
+#include <functional>
+#include <utility>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
