@@ -128,6 +128,9 @@ int main(int argc, char** argv) {
 
     Settings settings = makeDefaultSettings(photos.string() + "/");
     settings.ImagePath = photos.string() + "/";
+    // A face the list holds and the resize fields in use, so that the pages show filled controls.
+    settings.FontFace = ui::japaneseSansFamily().toStdString();
+    settings.Changeres = 1;
     SilentPrompter prompter;
     NoOpener opener;
     ui::QtFileDialogs dialogs;
