@@ -12,6 +12,12 @@ inline constexpr const char* kExit = ":/icons/exit.svg";
 inline constexpr const char* kHelp = ":/icons/help.svg";
 inline constexpr const char* kOptions = ":/icons/options.svg";
 inline constexpr const char* kView = ":/icons/view.svg";
+// The comment editor's buttons and the restore-defaults button of the link colours.
+inline constexpr const char* kPrevious = ":/icons/previous.svg";
+inline constexpr const char* kNext = ":/icons/next.svg";
+inline constexpr const char* kSaveComments = ":/icons/save.svg";
+inline constexpr const char* kLoadComments = ":/icons/load.svg";
+inline constexpr const char* kDefaults = ":/icons/defaults.svg";
 inline constexpr const char* kProgram = ":/icons/program.svg";
 
 } // namespace vistrel::ui::icons

@@ -1,26 +1,63 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ControlStates.h"
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
 #include "ui/pages/SettingsPage.h"
+
+class QCheckBox;
+class QTreeWidgetItem;
+
+namespace Ui {
+class CPage2;
+}
 
 namespace vistrel::ui {
 
-// The settings page コメント (Comment): the comment settings and the comment editor. Its controls
-// come with the page's own work; until then the page holds its place in the tab control and
-// keeps what the mode rule asks of it.
+class ColourRow;
+class CommentEditor;
+
+// The settings page コメント (Comment): the comment editor of the current image, and where
+// comments go, which file details accompany the thumbnails and the main images, which EXIF
+// items the main pages show and the comments' text colour. Every control stores its setting
+// the moment the user changes it.
 class CPage2 final : public SettingsPage {
     Q_OBJECT
 
 public:
-    CPage2(PageContext& context, QWidget* parent) : SettingsPage(context, parent) {}
+    CPage2(PageContext& context, QWidget* parent);
+    ~CPage2() override;
 
-    void showControlStates(const ControlStates& states) override { m_states = states; }
-    // What the mode rule last asked of the page.
-    const ControlStates& controlStates() const { return m_states; }
+    void showControlStates(const ControlStates& states) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ControlStates m_states;
+    // Four boxes for the bits 1, 2, 4 and 8 of an item setting (file name, size, date,
+    // resolution).
+    using ItemBoxes = std::array<QCheckBox*, 4>;
+
+    void fill();
+    void fillItemBoxes(const ItemBoxes& boxes, std::int32_t bits);
+    void fillExifList();
+    void connectItemBoxes(const ItemBoxes& boxes, std::string_view key, const std::int32_t& bits);
+
+    void placementClicked();
+    void itemBoxClicked(QCheckBox* box, std::int32_t bit, std::string_view key,
+                        const std::int32_t& bits);
+    void exifItemChanged(QTreeWidgetItem* item);
+    void colourBoxClicked(bool ticked);
+    void colourEdited(const QString& text);
+
+    std::unique_ptr<Ui::CPage2> m_ui;
+    ColourRow* m_colour = nullptr;
+    std::unique_ptr<CommentEditor> m_editor;
+    ItemBoxes m_thumbnailItems;
+    ItemBoxes m_mainItems;
 };
 
 } // namespace vistrel::ui

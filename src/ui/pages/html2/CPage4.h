@@ -1,26 +1,56 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ControlStates.h"
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
 #include "ui/pages/SettingsPage.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace Ui {
+class CPage4;
+}
 
 namespace vistrel::ui {
 
-// The settings page HTML ② : background, links and link colours. Its controls come
-// with the page's own work; until then the page holds its place in the tab control and
-// keeps what the mode rule asks of it.
+class ColourRow;
+
+// The settings page HTML ② : the link to the home page, the link texts of the main image pages
+// and where they stand, the link back to the index page, and the three link colours of the
+// pages' BODY tag. The layout of the image links is set in the dialog its "レイアウト" button
+// opens. Every control stores its setting the moment the user changes it.
 class CPage4 final : public SettingsPage {
     Q_OBJECT
 
 public:
-    CPage4(PageContext& context, QWidget* parent) : SettingsPage(context, parent) {}
+    CPage4(PageContext& context, QWidget* parent);
+    ~CPage4() override;
 
-    void showControlStates(const ControlStates& states) override { m_states = states; }
-    // What the mode rule last asked of the page.
-    const ControlStates& controlStates() const { return m_states; }
+    void showControlStates(const ControlStates& states) override;
 
 private:
-    ControlStates m_states;
+    // A colour of the BODY tag: its row and the setting it edits.
+    struct LinkColour {
+        ColourRow* row;
+        std::string_view key;
+        std::string& stored;
+    };
+
+    void fill();
+    void connectText(QLineEdit* edit, std::string_view key, const std::string& stored);
+    void indexLinkEdited(const QString& text);
+    void positionClicked(QCheckBox* box, std::int32_t bit);
+    void openLayout();
+    void colourEdited(const LinkColour& colour, const QString& text);
+    void restoreDefaultColours();
+
+    std::unique_ptr<Ui::CPage4> m_ui;
+    std::array<LinkColour, 3> m_colours;
 };
 
 } // namespace vistrel::ui
