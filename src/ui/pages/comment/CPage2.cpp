@@ -159,7 +159,7 @@ void CPage2::itemBoxClicked(QCheckBox* box, std::int32_t bit, std::string_view k
     }
 }
 
-void CPage2::exifItemChanged(QTreeWidgetItem*) {
+void CPage2::exifItemChanged() {
     // A tick counts at once: the list is read whole, as it stands.
     std::uint16_t ticked = 0;
     for (int row = 0; row < m_ui->exifList->topLevelItemCount(); ++row) {

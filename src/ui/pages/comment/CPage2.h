@@ -9,7 +9,6 @@
 #include "ui/pages/SettingsPage.h"
 
 class QCheckBox;
-class QTreeWidgetItem;
 
 namespace Ui {
 class CPage2;
@@ -49,15 +48,15 @@ private:
     void placementClicked();
     void itemBoxClicked(QCheckBox* box, std::int32_t bit, std::string_view key,
                         const std::int32_t& bits);
-    void exifItemChanged(QTreeWidgetItem* item);
+    void exifItemChanged();
     void colourBoxClicked(bool ticked);
     void colourEdited(const QString& text);
 
     std::unique_ptr<Ui::CPage2> m_ui;
     ColourRow* m_colour = nullptr;
     std::unique_ptr<CommentEditor> m_editor;
-    ItemBoxes m_thumbnailItems;
-    ItemBoxes m_mainItems;
+    ItemBoxes m_thumbnailItems{};
+    ItemBoxes m_mainItems{};
 };
 
 } // namespace vistrel::ui

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/RunInProgress.h"
 #include "pages/comment/PageWidgets.h"
 #include "ui/pages/html2/CSetNavLayout.h"
 
@@ -125,6 +126,23 @@ TEST(TheLayoutDialog, StoresNothingOnCancel) {
     EXPECT_EQ(fixture.settings.AutoNav, 1);
     EXPECT_EQ(fixture.settings.NavWidth, "640");
     EXPECT_EQ(fixture.settings.TOPLAYOUT, 0);
+}
+
+TEST(TheLayoutButton, OpensNoDialogWhileARunIsUnderWay) {
+    WindowFixture fixture;
+    const QWidget& page = openOnPage(fixture, kHtml2Page);
+    const RunInProgress::Scope run(fixture.window().panel().runInProgress());
+    bool opened = false;
+    const User closing([&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            opened = true;
+            qobject_cast<QDialog*>(dialog)->reject();
+            return true;
+        }
+        return false;
+    });
+    QTest::mouseClick(pageControl<QPushButton>(page, "layoutButton"), Qt::LeftButton);
+    EXPECT_FALSE(opened) << "its OK could store nothing";
 }
 
 } // namespace
