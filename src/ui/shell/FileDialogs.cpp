@@ -3,6 +3,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace vistrel::ui {
 namespace {
@@ -28,7 +29,19 @@ std::optional<QString> QtFileDialogs::openFile(QWidget* parent, const QString& t
 
 std::optional<QString> QtFileDialogs::saveFile(QWidget* parent, const QString& title,
                                                const QString& start, const QString& filters) {
-    return chosen(QFileDialog::getSaveFileName(parent, title, start, filters));
+    QFileDialog dialog(parent, title, start, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the first filter's, before the dialog asks
+    // whether to replace a file of that name.
+    const QRegularExpressionMatch extension =
+        QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filters);
+    if (extension.hasMatch()) {
+        dialog.setDefaultSuffix(extension.captured(1));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
 std::optional<QColor> QtFileDialogs::chooseColor(QWidget* parent, const QColor& initial) {

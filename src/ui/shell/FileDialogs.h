@@ -23,7 +23,7 @@ public:
     // line separated by ";;").
     virtual std::optional<QString> openFile(QWidget* parent, const QString& title,
                                             const QString& start, const QString& filters) = 0;
-    // A file to write.
+    // A file to write; a name typed without an extension gets the first filter's.
     virtual std::optional<QString> saveFile(QWidget* parent, const QString& title,
                                             const QString& start, const QString& filters) = 0;
     // A colour, starting from initial.
