@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -31,6 +32,20 @@ std::vector<std::string> rowNames(MainWindow& window) {
     return names;
 }
 
+// Whether layout or a layout inside it places control.
+bool laysOut(const QLayout* layout, const QWidget* control) {
+    if (layout == nullptr) {
+        return false;
+    }
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == control || laysOut(item->layout(), control)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 TEST(TheMainWindow, GivesEveryControlTheRoomItNeedsAndNeverScrollsItsTabs) {
     WindowFixture fixture;
     MainWindow& window = fixture.open();
@@ -53,6 +68,26 @@ TEST(TheMainWindow, GivesEveryControlTheRoomItNeedsAndNeverScrollsItsTabs) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         if (label->parentWidget() == &window) {
             EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        }
+    }
+    // Every page fits its tab, and every control on it has at least its smallest size.
+    for (int tab = 0; tab < SettingsTabs::kPageCount; ++tab) {
+        QTest::mouseClick(window.tabs().tabBar(), Qt::LeftButton, {},
+                          window.tabs().tabBar()->tabRect(tab).center());
+        const QWidget* page = window.tabs().page(tab);
+        EXPECT_GE(page->width(), page->minimumSizeHint().width()) << "page " << tab;
+        EXPECT_GE(page->height(), page->minimumSizeHint().height()) << "page " << tab;
+        for (const QWidget* control : page->findChildren<QWidget*>()) {
+            // The controls the page lays out, not the parts inside them (a list's header, an
+            // editable list's text box).
+            if (control->isVisible() && laysOut(control->parentWidget()->layout(), control)) {
+                EXPECT_GE(control->width(), control->minimumSizeHint().width())
+                    << "page " << tab << " " << control->metaObject()->className() << " "
+                    << control->objectName().toStdString();
+                EXPECT_GE(control->height(), control->minimumSizeHint().height())
+                    << "page " << tab << " " << control->metaObject()->className() << " "
+                    << control->objectName().toStdString();
+            }
         }
     }
     const QTabBar* tabBar = window.tabs().tabBar();
