@@ -29,6 +29,8 @@ packages=(
     qt6-base-dev-tools
     qt6-svg-dev
     qt6-translations-l10n
+    libfluidsynth-dev
+    timgm6mb-soundfont
     libfontconfig-dev
     fonts-noto-cjk
     xvfb
