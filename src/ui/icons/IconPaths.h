@@ -19,5 +19,7 @@ inline constexpr const char* kSaveComments = ":/icons/save.svg";
 inline constexpr const char* kLoadComments = ":/icons/load.svg";
 inline constexpr const char* kDefaults = ":/icons/defaults.svg";
 inline constexpr const char* kProgram = ":/icons/program.svg";
+// The music preview: plays the chosen MIDI file, and stops it.
+inline constexpr const char* kPreviewMusic = ":/icons/speaker.svg";
 
 } // namespace vistrel::ui::icons
