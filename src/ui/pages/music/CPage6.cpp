@@ -139,10 +139,9 @@ void CPage6::showEnabling() {
     const bool music = m_states.music && s.PlayMusic == 1;
     const bool embed = music && s.Tag == 0;
     m_ui->playMusic->setEnabled(m_states.music);
-    const std::array<QWidget*, 11> controls{
-        m_ui->midiFile, m_ui->browseMidi,    m_ui->preview,    m_ui->embed,
-        m_ui->bgsound,  m_ui->repeatEndless, m_ui->repeatOnce, m_ui->repeatCount,
-        m_ui->volume,   m_ui->volumeText,    m_ui->timesLabel};
+    const std::array<QWidget*, 10> controls{
+        m_ui->midiFile,      m_ui->browseMidi, m_ui->preview,     m_ui->embed,  m_ui->bgsound,
+        m_ui->repeatEndless, m_ui->repeatOnce, m_ui->repeatCount, m_ui->volume, m_ui->volumeText};
     for (QWidget* control : controls) {
         control->setEnabled(music);
     }

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "app/RunInProgress.h"
 #include "app/SettingsPagesStart.h"
 #include "pages/general/PageTesting.h"
 #include "pages/music/RecordingMidiPlayer.h"
@@ -293,6 +294,33 @@ TEST_F(TheMusicPage, ReportsAFailedPreviewInThePlayersWordsUnderNoCaption) {
     log->calls.clear();
     fixture.open();
     EXPECT_TRUE(log->calls.empty());
+}
+
+TEST_F(TheMusicPage, ShowsWhatIsStoredWhenARunRefusesAnEdit) {
+    fixture.settings.MIDIFile = "/music/a.mid";
+    fixture.settings.Volume = 50;
+    openMusicPage();
+    const std::vector<std::string> before = storedTexts(fixture.settings);
+    const RunInProgress::Scope run(fixture.window().panel().runInProgress());
+
+    click(find<QCheckBox>("playMusic"));
+    EXPECT_TRUE(find<QCheckBox>("playMusic")->isChecked());
+    EXPECT_TRUE(find<QLineEdit>("midiFile")->isEnabled());
+    click(find<QRadioButton>("bgsound"));
+    EXPECT_TRUE(find<QRadioButton>("embed")->isChecked());
+    EXPECT_EQ(find<QLineEdit>("volumeText")->text(), QStringLiteral("50"));
+    click(find<QRadioButton>("repeatCount"));
+    EXPECT_TRUE(find<QRadioButton>("repeatEndless")->isChecked());
+    EXPECT_FALSE(find<QLineEdit>("repeatVal")->isEnabled());
+    auto* volume = find<QSlider>("volume");
+    volume->setFocus();
+    QTest::keyClick(volume, Qt::Key_Right);
+    EXPECT_EQ(volume->value(), 50);
+    click(find<QCheckBox>("panel"));
+    EXPECT_FALSE(find<QCheckBox>("panel")->isChecked());
+    retype(find<QLineEdit>("midiFile"), QStringLiteral("b.mid"));
+    EXPECT_EQ(find<QLineEdit>("midiFile")->text(), QStringLiteral("/music/a.mid"));
+    EXPECT_EQ(storedTexts(fixture.settings), before);
 }
 
 } // namespace
