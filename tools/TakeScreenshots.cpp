@@ -138,8 +138,18 @@ int main(int argc, char** argv) {
     bool saved = true;
     const char* tabNames[] = {"general", "comment", "html1", "html2", "slideshow", "music"};
     {
+        // Every slideshow and music control in use.
         Settings slideShow = settings;
         slideShow.Mode = 1;
+        slideShow.PreLoad = 1;
+        slideShow.Transition = 1;
+        slideShow.SlideStop = 3;
+        slideShow.Button = 1;
+        slideShow.Comment = 1;
+        slideShow.PlayMusic = 1;
+        slideShow.MIDIFile = "/home/user/music/waltz.mid";
+        slideShow.Repeat = 2;
+        slideShow.Tag = 0;
         ui::MainWindow window(slideShow, {prompter, opener, dialogs}, decoder);
         window.show();
         window.listView().onRowClicked(0);
