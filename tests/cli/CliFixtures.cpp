@@ -37,17 +37,6 @@ ProcessResult runCreate(const TempDir& dir, const std::vector<std::string>& argu
     return runProcess(kCli, all);
 }
 
-std::map<std::string, std::string> filesUnder(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
-        if (item.is_regular_file()) {
-            files[std::filesystem::relative(item.path(), folder).string()] =
-                readBytes(item.path().string());
-        }
-    }
-    return files;
-}
-
 bool holds(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }

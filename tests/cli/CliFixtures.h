@@ -21,9 +21,6 @@ std::string makeSource(const TempDir& dir, int count);
 // Runs "vistrel-cli create --ini dir/v.ini" with arguments.
 ProcessResult runCreate(const TempDir& dir, const std::vector<std::string>& arguments);
 
-// Every file under folder (names relative to it) with its bytes.
-std::map<std::string, std::string> filesUnder(const std::string& folder);
-
 // Whether text holds part.
 bool holds(const std::string& text, const std::string& part);
 

@@ -82,4 +82,14 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder) {
     return names;
 }
 
+std::map<std::string, std::string> filesUnder(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
+        if (item.is_regular_file()) {
+            files[std::filesystem::relative(item.path(), folder).string()] = readBytes(item.path());
+        }
+    }
+    return files;
+}
+
 } // namespace vistrel::test

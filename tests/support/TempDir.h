@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,9 @@ private:
 
 // The bytes of any file; empty (and a test failure) when it cannot be read.
 std::string readBytes(const std::filesystem::path& file);
+
+// Every file under folder (names relative to it) with its bytes.
+std::map<std::string, std::string> filesUnder(const std::string& folder);
 
 // The names in folder, sorted: shows what a step left there, temporary files included.
 std::vector<std::string> namesIn(const std::filesystem::path& folder);

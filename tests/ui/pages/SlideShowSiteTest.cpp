@@ -2,7 +2,6 @@
 // A slideshow set up on the window's pages is the slideshow the command line makes from the
 // settings file the window saves.
 #include <filesystem>
-#include <fstream>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,18 +14,6 @@
 
 namespace vistrel::ui::test {
 namespace {
-
-std::map<std::string, std::string> filesUnder(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
-        if (item.is_regular_file()) {
-            std::ifstream in(item.path(), std::ios::binary);
-            files[std::filesystem::relative(item.path(), folder).string()] =
-                std::string(std::istreambuf_iterator<char>(in), {});
-        }
-    }
-    return files;
-}
 
 class ASlideShowSetUpInTheWindow : public PageTest {};
 
@@ -63,9 +50,9 @@ TEST_F(ASlideShowSetUpInTheWindow, EqualsTheOneTheCommandLineMakesFromTheSavedSe
                            "--output", fixture.dir.file("cli-site"), "--yes"});
     ASSERT_EQ(cli.exitCode, 0) << cli.err;
 
-    const auto fromWindow = filesUnder(fixture.dir.file("site"));
+    const auto fromWindow = vistrel::test::filesUnder(fixture.dir.file("site"));
     EXPECT_TRUE(fromWindow.contains("image/waltz.mid"));
-    EXPECT_EQ(fromWindow, filesUnder(fixture.dir.file("cli-site")));
+    EXPECT_EQ(fromWindow, vistrel::test::filesUnder(fixture.dir.file("cli-site")));
 }
 
 } // namespace

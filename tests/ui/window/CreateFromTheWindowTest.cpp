@@ -2,7 +2,6 @@
 // A site made from the window is the site the command line makes from the same settings file
 // and folder; Cancel in the progress dialog stops the run as Ctrl-C stops the command line's.
 #include <filesystem>
-#include <fstream>
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -18,18 +17,6 @@
 
 namespace vistrel::ui::test {
 namespace {
-
-std::map<std::string, std::string> filesUnder(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
-        if (item.is_regular_file()) {
-            std::ifstream in(item.path(), std::ios::binary);
-            files[std::filesystem::relative(item.path(), folder).string()] =
-                std::string(std::istreambuf_iterator<char>(in), {});
-        }
-    }
-    return files;
-}
 
 struct SiteKind {
     const char* name;
@@ -60,8 +47,8 @@ TEST_P(ASiteFromTheWindow, EqualsTheSiteTheCommandLineMakes) {
     fixture.prompter.willAnswer(false); // the completion question: do not view it now
     fixture.click(control::kCreate);
 
-    const auto fromWindow = filesUnder(fixture.dir.file("site"));
-    EXPECT_EQ(fromWindow, filesUnder(fixture.dir.file("cli-site")));
+    const auto fromWindow = vistrel::test::filesUnder(fixture.dir.file("site"));
+    EXPECT_EQ(fromWindow, vistrel::test::filesUnder(fixture.dir.file("cli-site")));
     EXPECT_GE(fromWindow.size(), 4u);
     ASSERT_FALSE(fixture.prompter.calls.empty());
     EXPECT_EQ(fixture.prompter.calls.back().caption, "完了メッセージ");
@@ -122,7 +109,7 @@ TEST(CancelInTheProgressDialog, StopsTheRunAndLeavesNoCutPage) {
     for (const auto& call : fixture.prompter.calls) {
         EXPECT_NE(call.caption, "完了メッセージ") << "a cancelled run is not complete";
     }
-    const auto files = filesUnder(fixture.dir.file("site"));
+    const auto files = vistrel::test::filesUnder(fixture.dir.file("site"));
     for (const auto& [name, bytes] : files) {
         EXPECT_EQ(name.find(".vistrel-"), std::string::npos) << name;
         if (name.ends_with(".html")) {

@@ -3,8 +3,6 @@
 // the same comment loaded from a comment file are one and the same to the pages and the file;
 // the buttons move the list's current row; a refill leaves nothing to type into.
 #include <filesystem>
-#include <fstream>
-#include <map>
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -26,18 +24,6 @@ namespace {
 
 constexpr int kCommentPage = 1;
 constexpr const char* kFilter = "ｺﾒﾝﾄ ﾌｧｲﾙ (*.vtc)";
-
-std::map<std::string, std::string> filesUnder(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
-        if (item.is_regular_file()) {
-            std::ifstream in(item.path(), std::ios::binary);
-            files[std::filesystem::relative(item.path(), folder).string()] =
-                std::string(std::istreambuf_iterator<char>(in), {});
-        }
-    }
-    return files;
-}
 
 // The comment page's editor controls.
 struct Editor {
@@ -98,7 +84,7 @@ TEST(ACommentTypedInTheBox, MakesTheSamePagesAndCommentFileAsTheSameCommentLoade
               *utf8ToCp932("2\r\n0\r\n朝の港\r\r\n夕方の港\r\n--*--*--*--*--\r\n"
                            "1\r\n赤い屋根\r\n--*--*--*--*--\r\n"));
     createSite(fixture);
-    const auto typedSite = filesUnder(fixture.dir.file("site"));
+    const auto typedSite = vistrel::test::filesUnder(fixture.dir.file("site"));
     const std::string index = typedSite.at("catalog.html");
     EXPECT_NE(index.find(*utf8ToCp932("朝の港")), std::string::npos);
     EXPECT_NE(index.find(*utf8ToCp932("夕方の港")), std::string::npos);
@@ -115,7 +101,7 @@ TEST(ACommentTypedInTheBox, MakesTheSamePagesAndCommentFileAsTheSameCommentLoade
     click(loaded.save);
     EXPECT_EQ(fixture.dir.read("loaded.vtc"), fixture.dir.read("typed.vtc"));
     createSite(fixture);
-    EXPECT_EQ(filesUnder(fixture.dir.file("site2")), typedSite);
+    EXPECT_EQ(vistrel::test::filesUnder(fixture.dir.file("site2")), typedSite);
 }
 
 TEST(TheCommentButtons, MoveTheListsCurrentRowAndThePreviewFollows) {
