@@ -11,7 +11,10 @@ template <typename Answer> std::optional<Answer> next(std::deque<std::optional<A
         ADD_FAILURE() << "a dialog opened that the test did not expect";
         return std::nullopt;
     }
-    std::optional<Answer> answer = answers.front();
+    // Swapped out rather than copied: GCC 12 at -O3 wrongly warns that a copied optional QString
+    // may be read uninitialised.
+    std::optional<Answer> answer;
+    answer.swap(answers.front());
     answers.pop_front();
     return answer;
 }
