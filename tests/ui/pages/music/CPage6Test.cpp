@@ -54,7 +54,7 @@ protected:
 
 private:
     MidiPlayerOverride m_players{
-        [log = log] { return std::make_unique<RecordingMidiPlayer>(*log); }};
+        [log = log] { return std::make_unique<RecordingMidiPlayer>(log); }};
 };
 
 TEST_F(TheMusicPage, StartsWithoutStoringAnything) {

@@ -23,7 +23,8 @@ struct PlayerLog {
 
 class RecordingMidiPlayer final : public MidiPlayer {
 public:
-    explicit RecordingMidiPlayer(PlayerLog& log) : m_log(log) {}
+    explicit RecordingMidiPlayer(std::shared_ptr<PlayerLog> log)
+        : m_log(*log), m_keep(std::move(log)) {}
 
     bool open(const std::string& path) override {
         m_log.calls.push_back("open|" + path);
@@ -46,6 +47,8 @@ public:
 
 private:
     PlayerLog& m_log;
+    // The page closes its player when the window goes, after the test's own members.
+    std::shared_ptr<PlayerLog> m_keep;
 };
 
 } // namespace vistrel::ui::test
