@@ -59,7 +59,6 @@ public:
     ImageListView& listView() const { return *m_list; }
     // Told of each setting a step of the program changes by itself (the pages follow it).
     SettingsChanges& settingsChanges() { return m_settingsChanges; }
-    bool initialising() const { return m_initialising; }
     // The settings page of tab index (0 General ... 5 Music).
     SettingsPage& page(int index) const;
     // Works out which controls of the six pages are usable from the settings and shows it.

@@ -84,11 +84,6 @@ void PreviewLoader::request(PreviewRequest request) {
     m_wake.notify_one();
 }
 
-bool PreviewLoader::busy() const {
-    const std::lock_guard lock(m_mutex);
-    return m_delivered != m_generation;
-}
-
 void PreviewLoader::work() {
     for (;;) {
         PreviewRequest next;
@@ -117,7 +112,6 @@ void PreviewLoader::deliver(unsigned generation, const PreviewResult& result) {
         if (generation != m_generation) {
             return;
         }
-        m_delivered = generation;
     }
     m_deliver(result);
 }

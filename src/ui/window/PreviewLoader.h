@@ -76,8 +76,6 @@ public:
     PreviewLoader& operator=(const PreviewLoader&) = delete;
 
     void request(PreviewRequest request);
-    // True while a request has not yet been delivered.
-    bool busy() const;
 
 private:
     void work();
@@ -85,11 +83,10 @@ private:
 
     PreviewDecoder& m_decoder;
     Delivery m_deliver;
-    mutable std::mutex m_mutex;
+    std::mutex m_mutex;
     std::condition_variable m_wake;
     std::optional<PreviewRequest> m_waiting;
     unsigned m_generation = 0;
-    unsigned m_delivered = 0;
     bool m_stopping = false;
     std::thread m_thread;
 };

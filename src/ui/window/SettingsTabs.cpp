@@ -24,7 +24,7 @@ SettingsTabs::SettingsTabs(QWidget* parent) : QWidget(parent), m_tabBar(new QTab
 
 void SettingsTabs::addTab(const QString& caption) {
     m_tabBar->addTab(caption);
-    m_tabBar->resize(m_tabBar->sizeHint());
+    placePages();
 }
 
 void SettingsTabs::setPage(int index, QWidget* page) {
@@ -80,7 +80,7 @@ void SettingsTabs::showSelectedPage() {
 
 void SettingsTabs::placePages() {
     m_tabBar->move(0, 0);
-    m_tabBar->resize(std::max(m_tabBar->sizeHint().width(), 0), m_tabBar->sizeHint().height());
+    m_tabBar->resize(m_tabBar->sizeHint());
     const QRect firstTab = m_tabBar->count() > 0 ? m_tabBar->tabRect(0) : QRect();
     const QRect where = settingsPageRect(size(), firstTab);
     for (QWidget* page : m_pages) {
