@@ -1,19 +1,40 @@
 // SPDX-License-Identifier: MIT
 #include "app/DataFiles.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/FileSystem.h"
 
 namespace vistrel {
+namespace {
+
+std::string folderPart(const std::string& executablePath) {
+    const auto slash = executablePath.rfind('/');
+    return slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
+}
+
+} // namespace
+
+std::string installedDataFolder(const std::string& executablePath) {
+    const std::string folder = folderPart(executablePath);
+    return folder.empty() ? folder : folder + "../share/vistrel/";
+}
+
+bool isInstalledCopy(const std::string& executablePath) {
+    const std::string dataFolder = installedDataFolder(executablePath);
+    std::error_code error;
+    return !dataFolder.empty() && std::filesystem::is_directory(dataFolder, error);
+}
 
 std::vector<std::string> dataFileCandidates(const std::string& executablePath,
                                             std::string_view relativePath) {
-    const auto slash = executablePath.rfind('/');
-    if (slash == std::string::npos) {
+    const std::string folder = folderPart(executablePath);
+    if (folder.empty()) {
         return {};
     }
-    const std::string folder = executablePath.substr(0, slash + 1);
     return {folder + std::string(relativePath),
-            folder + "../share/vistrel/" + std::string(relativePath)};
+            installedDataFolder(executablePath) + std::string(relativePath)};
 }
 
 std::optional<std::string> findDataFile(const std::string& executablePath,

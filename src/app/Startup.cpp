@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "app/DataFiles.h"
 #include "app/SettingsFile.h"
 #include "platform/PathText.h"
 #include "platform/ProcessEnvironment.h"
@@ -59,20 +60,19 @@ StartupEnvironment StartupEnvironment::current() {
     environment.executablePath = currentExecutablePath();
     environment.homeFolder = vistrel::homeFolder();
     environment.userConfigFolder = vistrel::userConfigFolder();
-    environment.executableFolderWritable =
-        isWritableFolder(folderOfExecutable(environment.executablePath));
+    environment.installedCopy = isInstalledCopy(environment.executablePath);
     return environment;
 }
 
 StartupPaths resolveStartupPaths(const StartupEnvironment& environment,
                                  const std::optional<std::string>& iniOverride) {
     StartupPaths paths;
-    if (environment.executableFolderWritable) {
-        paths.programFolder = folderOfExecutable(environment.executablePath);
-        paths.iniPath = iniPathBesideExecutable(environment.executablePath);
-    } else {
+    if (environment.installedCopy) {
         paths.programFolder = environment.homeFolder;
         paths.iniPath = environment.userConfigFolder + std::string(kIniFileInConfigFolder);
+    } else {
+        paths.programFolder = folderOfExecutable(environment.executablePath);
+        paths.iniPath = iniPathBesideExecutable(environment.executablePath);
     }
     if (iniOverride) {
         paths.iniPath = *iniOverride;

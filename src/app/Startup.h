@@ -36,7 +36,7 @@ struct StartupEnvironment {
     std::string executablePath;   // full path of the running program
     std::string homeFolder;       // ends in "/"
     std::string userConfigFolder; // $XDG_CONFIG_HOME or ~/.config, ends in "/"
-    bool executableFolderWritable = true;
+    bool installedCopy = false;   // the executable has an installed data folder beside it
 
     // The environment of the running process.
     static StartupEnvironment current();
@@ -48,9 +48,9 @@ struct StartupPaths {
     std::string programFolder; // default of ImagePath; + "html/" the default of HTMLPath
 };
 
-// The INI path and program folder. An installed copy (executable folder not writable) keeps its
-// settings in the user's configuration folder and uses the home folder as program folder.
-// iniOverride (--ini FILE) wins over both INI locations.
+// The INI path and program folder. An installed copy keeps its settings in the user's
+// configuration folder and uses the home folder as program folder, so that nothing is written
+// under the prefix it was installed into. iniOverride (--ini FILE) wins over both INI locations.
 StartupPaths resolveStartupPaths(const StartupEnvironment& environment,
                                  const std::optional<std::string>& iniOverride);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/DataFiles.h"
 #include "exif/ExifEntry.h"
 #include "text/DecimalText.h"
 #include "text/Encoding.h"
@@ -88,13 +89,7 @@ CodeTable CodeTable::parse(std::string_view fileBytes) {
 }
 
 std::vector<std::string> CodeTable::candidatePaths(const std::string& executablePath) {
-    std::vector<std::string> paths;
-    const auto slash = executablePath.rfind('/');
-    if (slash != std::string::npos) {
-        paths.push_back(executablePath.substr(0, slash + 1) + std::string(kFileName));
-    }
-    paths.push_back(std::string(VISTREL_DATA_FOLDER) + std::string(kFileName));
-    return paths;
+    return dataFileCandidates(executablePath, kFileName);
 }
 
 std::uint16_t CodeTable::code(std::int32_t index) const {

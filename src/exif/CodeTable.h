@@ -37,7 +37,8 @@ public:
     static CodeTable parse(std::string_view fileBytes);
 
     // Where the table is looked for, in this order: beside the executable, then in the
-    // installed data folder. executablePath is the full path of the running program.
+    // installed data folder (<executable folder>/../share/vistrel/). executablePath is the full
+    // path of the running program.
     static std::vector<std::string> candidatePaths(const std::string& executablePath);
 
     // N as announced by the file (at least 0); also the number of codes.

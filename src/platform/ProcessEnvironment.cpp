@@ -38,12 +38,6 @@ std::string userConfigFolder() {
     return homeFolder() + ".config/";
 }
 
-bool isWritableFolder(const std::string& folder) {
-    std::error_code error;
-    return std::filesystem::is_directory(folder, error) &&
-           ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
-
 std::string absolutePath(const std::string& path) {
     if (path.empty() || path.front() == '/') {
         return path;

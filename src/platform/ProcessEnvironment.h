@@ -14,9 +14,6 @@ std::string homeFolder();
 // $XDG_CONFIG_HOME when set to an absolute path, else the home folder + ".config", ending in "/".
 std::string userConfigFolder();
 
-// True when folder exists and the user may create files in it.
-bool isWritableFolder(const std::string& folder);
-
 // folder relative to the working directory made absolute and ending in "/"; an absolute folder
 // only gets the final "/". Empty stays empty.
 std::string absoluteFolder(const std::string& folder);

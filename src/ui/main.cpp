@@ -27,7 +27,8 @@ constexpr const char* kUsage =
     "usage: vistrel [--ini FILE]\n"
     "       vistrel --version\n"
     "Opens the Vistrel window. The settings are read from FILE, or from\n"
-    "vistrel.ini beside the program, and saved there when it ends.\n";
+    "vistrel.ini beside the program (~/.config/vistrel/vistrel.ini for an\n"
+    "installed copy), and saved there when it ends.\n";
 
 struct Arguments {
     std::optional<std::string> ini;

@@ -21,7 +21,6 @@ StartupEnvironment environmentIn(const std::string& folder) {
     environment.executablePath = folder + "vistrel";
     environment.homeFolder = "/home/user/";
     environment.userConfigFolder = "/home/user/.config/";
-    environment.executableFolderWritable = true;
     return environment;
 }
 
@@ -47,7 +46,7 @@ TEST(StartupPaths, ComeFromTheExecutableOrTheUsersFoldersForAnInstalledCopy) {
     EXPECT_EQ(paths.iniPath, "/opt/vistrel/vistrel.ini");
     EXPECT_EQ(paths.programFolder, "/opt/vistrel/");
 
-    environment.executableFolderWritable = false;
+    environment.installedCopy = true;
     paths = resolveStartupPaths(environment, std::nullopt);
     EXPECT_EQ(paths.iniPath, "/home/user/.config/vistrel/vistrel.ini");
     EXPECT_EQ(paths.programFolder, "/home/user/");

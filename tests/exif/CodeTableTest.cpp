@@ -147,12 +147,11 @@ TEST(ACodeTable, WithAHugeCountHoldsOnlyTheLinesOfTheFileAndSearchesTheMissingZe
 }
 
 TEST(ACodeTable, IsLookedForBesideTheExecutableAndThenInTheInstalledDataFolder) {
-    const auto paths = CodeTable::candidatePaths("/opt/vistrel/bin/vistrel-cli");
-    ASSERT_EQ(paths.size(), 2u);
-    EXPECT_EQ(paths[0], "/opt/vistrel/bin/vtdcode.vtd");
-    EXPECT_TRUE(paths[1].starts_with("/")) << paths[1];
-    EXPECT_TRUE(paths[1].ends_with("/share/vistrel/vtdcode.vtd")) << paths[1];
-    EXPECT_EQ(CodeTable::candidatePaths(""), std::vector<std::string>{paths[1]});
+    // Relative to the executable, whatever prefix the program was built for.
+    EXPECT_EQ(CodeTable::candidatePaths("/opt/vistrel/bin/vistrel-cli"),
+              (std::vector<std::string>{"/opt/vistrel/bin/vtdcode.vtd",
+                                        "/opt/vistrel/bin/../share/vistrel/vtdcode.vtd"}));
+    EXPECT_TRUE(CodeTable::candidatePaths("").empty());
 }
 
 // The table that ships with the program, copied beside the test program by the build.
