@@ -2,7 +2,7 @@
 # The README's two commands. Everything else is CMake.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps demo test screenshots build-debug build-asan build-tsan build-release clean
+.PHONY: deps demo test screenshots package build-debug build-asan build-tsan build-release clean
 
 deps:
 	./scripts/install-deps.sh
@@ -29,6 +29,11 @@ build-tsan: deps
 demo: build-release
 	./build/release/src/cli/vistrel-cli create --ini demo/demo.ini --source demo/pictures \
 		--output build/demo-site --comments demo/comment.vtc --yes
+
+# The Debian package of the release build, build/release/vistrel_<version>_<arch>.deb; install it
+# with: sudo apt-get install ./build/release/vistrel_*.deb
+package: build-release
+	cd build/release && cpack
 
 # A PNG of every window (each settings tab, each options page, both progress dialogs, the
 # about box) in build/screenshots/, drawn offscreen from a folder of a few pictures.

@@ -34,6 +34,12 @@ packages=(
     libfontconfig-dev
     fonts-noto-cjk
     xvfb
+    desktop-file-utils
+    appstream
+    man-db
+    groff-base
+    dpkg-dev
+    file
     xauth
     python3-xlib
     nodejs

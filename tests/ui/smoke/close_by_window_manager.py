@@ -4,9 +4,10 @@
 way a window manager's close box does (WM_DELETE_WINDOW), and checks that the program ends with
 exit code 0 and has saved every section of its settings file.
 
-    close_by_window_manager.py VISTREL
+    close_by_window_manager.py VISTREL [--installed]
 
-Run it under xvfb-run: it needs $DISPLAY. The program runs with a temporary HOME and --ini.
+Run it under xvfb-run: it needs $DISPLAY. The program runs with a temporary HOME and --ini, or,
+with --installed, without --ini: an installed copy saves in the user's configuration folder.
 """
 import os
 import subprocess
@@ -49,15 +50,21 @@ def wait_for(condition, seconds):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 3) or sys.argv[2:] not in ([], ["--installed"]):
         print(__doc__, file=sys.stderr)
         return 2
     program = sys.argv[1]
+    installed = sys.argv[2:] == ["--installed"]
     with tempfile.TemporaryDirectory(prefix="vistrel-smoke-") as home:
-        ini = os.path.join(home, "vistrel.ini")
-        environment = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+        environment = dict(os.environ, HOME=home)
         environment.pop("QT_QPA_PLATFORM", None)
-        process = subprocess.Popen([program, "--ini", ini], env=environment)
+        environment.pop("XDG_CONFIG_HOME", None)
+        if installed:
+            ini = os.path.join(home, ".config", "vistrel", "vistrel.ini")
+            process = subprocess.Popen([program], env=environment)
+        else:
+            ini = os.path.join(home, "vistrel.ini")
+            process = subprocess.Popen([program, "--ini", ini], env=environment)
         try:
             screen_display = display.Display()
             window = wait_for(lambda: window_titled(screen_display, TITLE), 60)
