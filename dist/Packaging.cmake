@@ -9,12 +9,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Vistrel developers")
 set(CPACK_PACKAGE_CONTACT "The Vistrel developers <${VISTREL_MAIL_ADDRESS}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "make a small web site from a folder of photographs")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Vistrel turns a folder of photographs (JPEG, PNG, GIF) into a small static web site: a \
-thumbnail index (plain or as a frame set), thumbnails, copies of the images and one page per \
-image with navigation, comment, file details and EXIF shooting data, or a single slideshow page \
-with transitions and background music. The window (vistrel) is in Japanese; the command line \
-program (vistrel-cli) makes the same site from the same settings.")
+# The control file keeps the description's lines as they are; Debian wants them under 80.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Vistrel turns a folder of photographs (JPEG, PNG, GIF) into a small static
+web site: a thumbnail index (plain or as a frame set), thumbnails, copies of
+the images and one page per image with navigation, comment, file details and
+EXIF shooting data, or a single slideshow page with transitions and
+background music. The window (vistrel) is in Japanese; the command line
+program (vistrel-cli) makes the same site from the same settings.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

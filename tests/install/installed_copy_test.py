@@ -9,6 +9,7 @@ Needs VISTREL_BUILD_DIR, VISTREL_SOURCE_DIR, CMAKE_COMMAND, CPACK_COMMAND and an
 (run it under xvfb-run) for the window.
 """
 import filecmp
+import gzip
 import os
 import re
 import shutil
@@ -61,6 +62,7 @@ def expected_tree():
         "share/man/man1/vistrel.1.gz",
         "share/man/man1/vistrel-cli.1.gz",
         "share/doc/vistrel/copyright",
+        "share/doc/vistrel/changelog.gz",
     }
 
 
@@ -207,6 +209,10 @@ class AnInstalledCopy(unittest.TestCase):
             fields[field] = run(["dpkg-deb", "--field", package, field]).stdout.decode().strip()
         architecture = run(["dpkg", "--print-architecture"]).stdout.decode().strip()
         self.assertEqual(packages[0], f"vistrel_{fields['Version']}_{architecture}.deb")
+        version = run([self.cli, "--version"]).stdout.decode().split()[-1]
+        self.assertEqual(fields["Version"], version)
+        with gzip.open(f"{self.prefix}/share/doc/vistrel/changelog.gz", "rt") as changelog:
+            self.assertTrue(changelog.readline().startswith(f"vistrel ({version}) "))
         self.assertEqual((fields["Package"], fields["Architecture"]), ("vistrel", architecture))
         depends = [part.strip() for part in fields["Depends"].split(",")]
         for needed in ("fonts-noto-cjk | fonts-ipafont-gothic",
