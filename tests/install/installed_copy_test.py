@@ -88,7 +88,8 @@ class AnInstalledCopy(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.scratch = tempfile.TemporaryDirectory(prefix="vistrel-installed-")
-        cls.prefix = os.path.join(cls.scratch.name, "some", "prefix")
+        # A prefix no build would be configured for, with a space and Japanese in its path.
+        cls.prefix = os.path.join(cls.scratch.name, "some prefix", "ソフト")
         result = run([CMAKE, "--install", BUILD, "--prefix", cls.prefix])
         if result.returncode != 0:
             raise RuntimeError(result.stderr.decode(errors="replace"))
@@ -178,10 +179,13 @@ class AnInstalledCopy(unittest.TestCase):
         with open(f"{installed_site}/{pages[0]}", "rb") as page:
             self.assertIn("露出時間".encode("cp932"), page.read())
 
-    def test_command_line_program_follows_xdg_config_home(self):
+    def test_command_line_program_run_through_a_link_follows_xdg_config_home(self):
         home = self.scratch_folder("home-xdg")
         config = self.scratch_folder("config")
-        saved = run([self.cli, "settings", "--save"], cwd=home,
+        # A link in a folder with no data folder beside it, as /usr/local/bin might hold.
+        link = os.path.join(self.scratch_folder("links"), "vc")
+        os.symlink(self.cli, link)
+        saved = run([link, "settings", "--save"], cwd=home,
                     env=user_environment(home, XDG_CONFIG_HOME=config))
         self.assertEqual(saved.returncode, 0, saved.stderr.decode())
         self.assertEqual(files_under(config), {"vistrel/vistrel.ini"})
