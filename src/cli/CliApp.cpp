@@ -32,7 +32,8 @@ Commands:
                        directory; stored as an absolute folder ending in "/")
       --output DIR     the output folder, likewise
       --set KEY=VALUE  change one setting for this run (see settings)
-      --comments FILE  load a comment file into the list first
+      --comments FILE  load a comment file: its comments go to the rows by
+                       position, once the list is arranged as below
       --sort KEY[:asc|:desc]  sort the list by name, size or date
                        (ascending unless :desc)
       --order FILE     put the rows named in FILE (one name per line, UTF-8)
