@@ -20,7 +20,7 @@ void RecordingProgressSink::pump() {
     events.emplace_back("pump");
     ++m_pumps;
     if (onPump) {
-        onPump(m_pumps);
+        onPump(static_cast<int>(m_pumps));
     }
 }
 

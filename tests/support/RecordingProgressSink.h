@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -24,12 +25,15 @@ public:
     // The kind of each display opened, in order.
     std::vector<ProgressKind> kinds;
 
+    // How many times pump() was called.
+    std::size_t pumps() const { return m_pumps; }
+
     // When set, called on every pump() (after it is recorded) with the number of pumps so far,
     // 1 on the first.
     std::function<void(int)> onPump;
 
 private:
-    int m_pumps = 0;
+    std::size_t m_pumps = 0;
 };
 
 } // namespace vistrel::test
