@@ -27,13 +27,13 @@ TEST_F(ASlideShowSetUpInTheWindow, EqualsTheOneTheCommandLineMakesFromTheSavedSe
 
     // The slideshow page: four seconds, with effects, buttons, comments and three rounds.
     retype(find<QLineEdit>("timeout"), QStringLiteral("4"));
-    click(find<QCheckBox>("transition"));
-    click(find<QCheckBox>("button"));
-    click(find<QCheckBox>("comment"));
-    click(find<QCheckBox>("slideStop"));
+    clickBox(find<QCheckBox>("transition"));
+    clickBox(find<QCheckBox>("button"));
+    clickBox(find<QCheckBox>("comment"));
+    clickBox(find<QCheckBox>("slideStop"));
     // The music page: background music from a file of the user's.
     fixture.window().tabs().tabBar()->setCurrentIndex(5);
-    click(find<QCheckBox>("playMusic", 5));
+    clickBox(find<QCheckBox>("playMusic", 5));
     retype(find<QLineEdit>("midiFile", 5), QString::fromStdString(music));
 
     const std::string ini = fixture.dir.file("vistrel.ini");

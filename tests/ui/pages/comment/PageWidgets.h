@@ -42,7 +42,7 @@ inline void clickBox(QAbstractButton* box) {
 }
 
 // Opens the window of fixture on the settings page of tab index, as the user clicks its tab.
-inline QWidget& openOnPage(WindowFixture& fixture, int index) {
+inline SettingsPage& openOnPage(WindowFixture& fixture, int index) {
     MainWindow& window = fixture.open();
     window.tabs().tabBar()->setCurrentIndex(index);
     return window.page(index);

@@ -27,26 +27,6 @@ protected:
     QRadioButton* sizeButton(const char* name) { return find<QRadioButton>(name); }
     QString sizeLine() { return find<QLabel>("sizeLine")->text(); }
 
-    // Plays the user in the size dialog: act gets the dialog once it is up and closes it.
-    void whileSizeDialogIsOpen(QAbstractButton* opener, const std::function<void(CSetSize&)>& act) {
-        bool acted = false;
-        const User user([&] {
-            auto* dialog = qobject_cast<CSetSize*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return false;
-            }
-            act(*dialog);
-            acted = true;
-            return true;
-        });
-        click(opener);
-        EXPECT_TRUE(acted);
-    }
-
-    static void press(CSetSize& dialog, const char* button) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)),
-                          Qt::LeftButton);
-    }
     static QLineEdit* sizeBox(CSetSize& dialog) {
         return dialog.findChild<QLineEdit*>(QStringLiteral("sizeBox"));
     }
@@ -134,15 +114,15 @@ TEST_F(TheGeneralPage, BrowsesForTheOutputFolderAndEndsItWithASlash) {
     const QString start = path->text();
     fixture.dialogs.folders = {QStringLiteral("/"), QStringLiteral("/x"), std::nullopt};
 
-    click(browse);
+    clickBox(browse);
     EXPECT_EQ(fixture.dialogs.calls.value(0).toStdString(),
               "folder|HTML ファイルを出力するフォルダを選んでください|" + start.toStdString());
     EXPECT_EQ(fixture.settings.HTMLPath, "/");
     EXPECT_EQ(path->text(), QStringLiteral("/"));
-    click(browse);
+    clickBox(browse);
     EXPECT_EQ(fixture.settings.HTMLPath, "/x/");
     EXPECT_EQ(path->text(), QStringLiteral("/x/"));
-    click(browse);
+    clickBox(browse);
     EXPECT_EQ(fixture.settings.HTMLPath, "/x/") << "Cancel changes nothing";
     EXPECT_EQ(fixture.dialogs.calls.value(2),
               QStringLiteral("folder|") +
@@ -170,7 +150,7 @@ TEST_F(TheGeneralPage, FollowsTheOutputFolderARunCompletesButKeepsTheUsersCursor
 TEST_F(TheGeneralPage, PutsThePresetBackWhenTheSizeDialogIsCancelled) {
     openPage(kGeneral);
     std::int32_t thumbresWhileOpen = 0;
-    whileSizeDialogIsOpen(sizeButton("sizeOther"), [&](CSetSize& dialog) {
+    whileDialogIsOpen<CSetSize>(sizeButton("sizeOther"), [&](CSetSize& dialog) {
         thumbresWhileOpen = fixture.settings.Thumbres;
         EXPECT_EQ(dialog.windowTitle().toStdString(), "サムネイル画像サイズの設定");
         EXPECT_EQ(sizeBox(dialog)->text(), QStringLiteral("100"));
@@ -182,11 +162,11 @@ TEST_F(TheGeneralPage, PutsThePresetBackWhenTheSizeDialogIsCancelled) {
     EXPECT_TRUE(sizeButton("size100")->isChecked());
     EXPECT_FALSE(sizeButton("sizeOther")->isChecked());
 
-    click(sizeButton("size80"));
+    clickBox(sizeButton("size80"));
     EXPECT_EQ(fixture.settings.Thumbres, 2);
     EXPECT_EQ(fixture.settings.ThumSize, 80);
     EXPECT_EQ(sizeLine().toStdString(), "現在の設定 ： 80x80");
-    whileSizeDialogIsOpen(find<QPushButton>("setSize"), [&](CSetSize& dialog) {
+    whileDialogIsOpen<CSetSize>(find<QPushButton>("setSize"), [&](CSetSize& dialog) {
         EXPECT_EQ(sizeBox(dialog)->text(), QStringLiteral("80"));
         dialog.reject();
     });
@@ -197,13 +177,13 @@ TEST_F(TheGeneralPage, PutsThePresetBackWhenTheSizeDialogIsCancelled) {
 
 TEST_F(TheGeneralPage, KeepsOneHundredWhenSetIsCancelledAndTakesTheFreeSizeOnOk) {
     openPage(kGeneral);
-    whileSizeDialogIsOpen(find<QPushButton>("setSize"),
-                          [&](CSetSize& dialog) { press(dialog, "cancelButton"); });
+    whileDialogIsOpen<CSetSize>(find<QPushButton>("setSize"),
+                                [&](CSetSize& dialog) { press(dialog, "cancelButton"); });
     EXPECT_TRUE(sizeButton("size100")->isChecked());
     EXPECT_EQ(fixture.settings.Thumbres, 3);
     EXPECT_EQ(fixture.settings.ThumSize, 100);
 
-    whileSizeDialogIsOpen(sizeButton("sizeOther"), [&](CSetSize& dialog) {
+    whileDialogIsOpen<CSetSize>(sizeButton("sizeOther"), [&](CSetSize& dialog) {
         retype(sizeBox(dialog), QStringLiteral("150"));
         press(dialog, "okButton");
     });
@@ -213,7 +193,7 @@ TEST_F(TheGeneralPage, KeepsOneHundredWhenSetIsCancelledAndTakesTheFreeSizeOnOk)
     EXPECT_EQ(sizeLine().toStdString(), "現在の設定 ： 150 x 150");
 
     // From the free size, "設定" and OK keep the free size with the new number.
-    whileSizeDialogIsOpen(find<QPushButton>("setSize"), [&](CSetSize& dialog) {
+    whileDialogIsOpen<CSetSize>(find<QPushButton>("setSize"), [&](CSetSize& dialog) {
         retype(sizeBox(dialog), QStringLiteral("64"));
         QTest::keyClick(sizeBox(dialog), Qt::Key_Return);
     });
@@ -226,7 +206,7 @@ TEST_F(TheGeneralPage, RefusesAnEmptyOrZeroSizeWithAStopMessageAndStaysOpen) {
     openPage(kGeneral);
     using Call = ScriptedPrompter::Call;
     using Kind = ScriptedPrompter::Kind;
-    whileSizeDialogIsOpen(find<QPushButton>("setSize"), [&](CSetSize& dialog) {
+    whileDialogIsOpen<CSetSize>(find<QPushButton>("setSize"), [&](CSetSize& dialog) {
         retype(sizeBox(dialog), QString());
         press(dialog, "okButton");
         EXPECT_TRUE(dialog.isVisible());
@@ -264,7 +244,7 @@ TEST_F(TheGeneralPage, TakesTheTypedWidthAndHeightAsDecimalNumbers) {
 
     chooseNext(find<QComboBox>("unit"));
     EXPECT_EQ(fixture.settings.Unit, 1);
-    click(find<QCheckBox>("keepRatio"));
+    clickBox(find<QCheckBox>("keepRatio"));
     EXPECT_EQ(fixture.settings.KeepRatio, 0);
 }
 
@@ -306,7 +286,7 @@ TEST_F(TheGeneralPage, SwitchesTheModeAndRestoresEveryPagesControlsFromTheSettin
         };
         expectThumbnailMode();
 
-        click(find<QRadioButton>("slideShowMode"));
+        clickBox(find<QRadioButton>("slideShowMode"));
         EXPECT_EQ(fixture.settings.Mode, 1);
         for (QWidget* control : general) {
             EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
@@ -321,7 +301,7 @@ TEST_F(TheGeneralPage, SwitchesTheModeAndRestoresEveryPagesControlsFromTheSettin
             EXPECT_FALSE(control->isEnabled());
         }
 
-        click(find<QRadioButton>("thumbnailMode"));
+        clickBox(find<QRadioButton>("thumbnailMode"));
         EXPECT_EQ(fixture.settings.Mode, 0);
         expectThumbnailMode();
         EXPECT_EQ(fixture.settings.Changeres, c.changeres);
@@ -338,22 +318,22 @@ TEST_F(TheGeneralPage, ClearsTheResizeSettingAndItsMarkWithTheMainPages) {
     ASSERT_TRUE(resize->isChecked());
     ASSERT_TRUE(width->isEnabled());
 
-    click(makePage);
+    clickBox(makePage);
     EXPECT_EQ(fixture.settings.MakePage, 0);
     EXPECT_EQ(fixture.settings.Changeres, 0);
     EXPECT_FALSE(resize->isChecked());
     EXPECT_FALSE(resize->isEnabled());
     EXPECT_FALSE(width->isEnabled());
 
-    click(makePage);
+    clickBox(makePage);
     EXPECT_EQ(fixture.settings.MakePage, 1);
     EXPECT_TRUE(resize->isEnabled());
     EXPECT_FALSE(resize->isChecked());
     EXPECT_FALSE(width->isEnabled()) << "the fields wait for the resize box";
-    click(resize);
+    clickBox(resize);
     EXPECT_EQ(fixture.settings.Changeres, 1);
     EXPECT_TRUE(width->isEnabled());
-    click(resize);
+    clickBox(resize);
     EXPECT_EQ(fixture.settings.Changeres, 0);
     EXPECT_FALSE(width->isEnabled());
 }
@@ -373,19 +353,19 @@ TEST_F(TheGeneralPage, StartsWithoutMainPagesWithTheResizeControlsDisabled) {
 TEST_F(TheGeneralPage, ShowsWhatIsStoredWhenARunRefusesAnEdit) {
     openPage(kGeneral);
     const RunInProgress::Scope run(fixture.window().panel().runInProgress());
-    click(find<QRadioButton>("slideShowMode"));
+    clickBox(find<QRadioButton>("slideShowMode"));
     EXPECT_EQ(fixture.settings.Mode, 0);
     EXPECT_TRUE(find<QRadioButton>("thumbnailMode")->isChecked());
     EXPECT_TRUE(find<QCheckBox>("makePage")->isEnabled());
 
-    click(find<QCheckBox>("makePage"));
+    clickBox(find<QCheckBox>("makePage"));
     EXPECT_EQ(fixture.settings.MakePage, 1);
     EXPECT_TRUE(find<QCheckBox>("makePage")->isChecked());
 
-    click(sizeButton("size120"));
+    clickBox(sizeButton("size120"));
     EXPECT_EQ(fixture.settings.Thumbres, 3);
     EXPECT_TRUE(sizeButton("size100")->isChecked());
-    click(sizeButton("sizeOther"));
+    clickBox(sizeButton("sizeOther"));
     EXPECT_EQ(fixture.settings.Thumbres, 3);
     EXPECT_TRUE(sizeButton("size100")->isChecked());
 

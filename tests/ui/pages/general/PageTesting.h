@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTabBar>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "app/SettingsTable.h"
+#include "pages/comment/PageWidgets.h"
 #include "ui/pages/SettingsPage.h"
-#include "ui/window/SettingsTabs.h"
 #include "window/WindowFixture.h"
 
 namespace vistrel::ui::test {
@@ -26,24 +27,13 @@ class PageTest : public ::testing::Test {
 protected:
     // Opens the window over fixture.settings with tab index selected.
     SettingsPage& openPage(int index) {
-        MainWindow& window = fixture.open();
-        window.tabs().tabBar()->setCurrentIndex(index);
-        m_page = &window.page(index);
+        m_page = &openOnPage(fixture, index);
         return *m_page;
     }
 
     // The control of the open page, or of page index when given, named name.
     template <typename Widget> Widget* find(const char* name, int index = -1) {
-        QWidget* page = index < 0 ? m_page : &fixture.window().page(index);
-        auto* widget = page->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    // A click near the left edge, where a check box or radio button has its mark.
-    static void click(QAbstractButton* button) {
-        QTest::mouseClick(button, Qt::LeftButton, {},
-                          QPoint(std::min(8, button->width() / 2), button->height() / 2));
+        return pageControl<Widget>(index < 0 ? *m_page : fixture.window().page(index), name);
     }
 
     // Replaces the text of box as a user does: selects it all and types text over it.
@@ -55,6 +45,31 @@ protected:
         } else {
             QTest::keyClicks(box, text);
         }
+    }
+
+    // Plays the user in the modal Dialog that a click on opener brings up: act gets the dialog
+    // once it is up, and closes it.
+    template <typename Dialog>
+    static void whileDialogIsOpen(QAbstractButton* opener,
+                                  const std::function<void(Dialog&)>& act) {
+        bool acted = false;
+        const User user([&] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return false;
+            }
+            act(*dialog);
+            acted = true;
+            return true;
+        });
+        clickBox(opener);
+        EXPECT_TRUE(acted);
+    }
+
+    // A click on the push button of dialog named button.
+    static void press(QWidget& dialog, const char* button) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)),
+                          Qt::LeftButton);
     }
 
     // Moves the selection of a drop-down list one entry on with the keyboard.

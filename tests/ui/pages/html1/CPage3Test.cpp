@@ -29,28 +29,8 @@ using Kind = ScriptedPrompter::Kind;
 
 class TheHtml1Page : public PageTest {
 protected:
-    // Plays the user in the frame names dialog: act gets the dialog once it is up.
-    void whileFrameDialogIsOpen(const std::function<void(CSetFrameName&)>& act) {
-        bool acted = false;
-        const User user([&] {
-            auto* dialog = qobject_cast<CSetFrameName*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return false;
-            }
-            act(*dialog);
-            acted = true;
-            return true;
-        });
-        click(find<QPushButton>("frameSettings"));
-        EXPECT_TRUE(acted);
-    }
-
     static QLineEdit* box(CSetFrameName& dialog, const char* name) {
         return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    static void press(CSetFrameName& dialog, const char* button) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)),
-                          Qt::LeftButton);
     }
 };
 
@@ -154,12 +134,12 @@ TEST_F(TheHtml1Page, EnablesTheTitleColourWithItsBoxAndKeepsTheColour) {
     EXPECT_EQ(colour->text(), QStringLiteral("#009933"));
     EXPECT_TRUE(colour->textBox()->isEnabled());
 
-    click(box);
+    clickBox(box);
     EXPECT_EQ(fixture.settings.SetTitleColor, 0);
     EXPECT_FALSE(colour->textBox()->isEnabled());
     EXPECT_FALSE(colour->button()->isEnabled());
     EXPECT_EQ(fixture.settings.TitleColor, "#009933");
-    click(box);
+    clickBox(box);
     EXPECT_EQ(fixture.settings.SetTitleColor, 1);
     EXPECT_TRUE(colour->button()->isEnabled());
 
@@ -167,7 +147,7 @@ TEST_F(TheHtml1Page, EnablesTheTitleColourWithItsBoxAndKeepsTheColour) {
     EXPECT_EQ(fixture.settings.TitleColor, "#00FF") << "stored as typed";
     EXPECT_EQ(colour->swatchColour(), QColor(0, 0xFF, 0));
     fixture.dialogs.colours = {QColor(0x12, 0x34, 0x56)};
-    click(colour->button());
+    clickBox(colour->button());
     EXPECT_EQ(fixture.settings.TitleColor, "#123456");
 }
 
@@ -182,7 +162,7 @@ TEST_F(TheHtml1Page, DisablesTheThumbnailLayoutWithFramesButKeepsItsSettings) {
     EXPECT_TRUE(find<QRadioButton>("noFrames")->isChecked());
     EXPECT_FALSE(frameSettings->isEnabled());
 
-    click(find<QRadioButton>("frames"));
+    clickBox(find<QRadioButton>("frames"));
     EXPECT_EQ(fixture.settings.Frame, 1);
     EXPECT_FALSE(perRow->isEnabled());
     EXPECT_FALSE(window->isEnabled());
@@ -192,12 +172,12 @@ TEST_F(TheHtml1Page, DisablesTheThumbnailLayoutWithFramesButKeepsItsSettings) {
     EXPECT_EQ(fixture.settings.Border, 1);
     EXPECT_EQ(fixture.settings.ImageNum, 4);
 
-    click(find<QRadioButton>("noFrames"));
+    clickBox(find<QRadioButton>("noFrames"));
     EXPECT_EQ(fixture.settings.Frame, 0);
     EXPECT_TRUE(perRow->isEnabled());
     EXPECT_FALSE(frameSettings->isEnabled());
-    click(window);
-    click(border);
+    clickBox(window);
+    clickBox(border);
     EXPECT_EQ(fixture.settings.Window, 0);
     EXPECT_EQ(fixture.settings.Border, 0);
 }
@@ -211,7 +191,7 @@ TEST_F(TheHtml1Page, StoresTheBackgroundImageAndTheNameAfterItsLastSlash) {
     EXPECT_FALSE(path->isEnabled());
     EXPECT_FALSE(browse->isEnabled());
 
-    click(find<QRadioButton>("useImage"));
+    clickBox(find<QRadioButton>("useImage"));
     EXPECT_EQ(fixture.settings.UseImage, 1);
     EXPECT_TRUE(path->isEnabled());
     EXPECT_FALSE(colour->textBox()->isEnabled());
@@ -223,16 +203,16 @@ TEST_F(TheHtml1Page, StoresTheBackgroundImageAndTheNameAfterItsLastSlash) {
     EXPECT_EQ(fixture.settings.BGImageName, "sky.jpg");
 
     fixture.dialogs.openFiles = {QStringLiteral("/srv/tiles/paper.gif"), std::nullopt};
-    click(browse);
+    clickBox(browse);
     EXPECT_EQ(fixture.dialogs.calls.value(0).toStdString(), "open||/home/u/pics/|" + kImageFilters);
     EXPECT_EQ(path->text(), QStringLiteral("/srv/tiles/paper.gif"));
     EXPECT_EQ(fixture.settings.BGImagePath, "/srv/tiles/paper.gif");
     EXPECT_EQ(fixture.settings.BGImageName, "paper.gif");
-    click(browse);
+    clickBox(browse);
     EXPECT_EQ(fixture.dialogs.calls.value(1).toStdString(), "open||/srv/tiles/|" + kImageFilters);
     EXPECT_EQ(fixture.settings.BGImagePath, "/srv/tiles/paper.gif") << "Cancel changes nothing";
 
-    click(find<QRadioButton>("useColour"));
+    clickBox(find<QRadioButton>("useColour"));
     EXPECT_EQ(fixture.settings.UseImage, 0);
     EXPECT_FALSE(path->isEnabled());
     retype(colour->textBox(), QStringLiteral("#FFFFFF"));
@@ -243,23 +223,24 @@ TEST_F(TheHtml1Page, RefusesTwoFramesOfOneNameAndStoresTheNamesOnOk) {
     fixture.settings.Frame = 1;
     fixture.settings.HTMLExt = 2;
     openPage(kHtml1);
-    whileFrameDialogIsOpen([&](CSetFrameName& dialog) {
-        EXPECT_EQ(dialog.windowTitle().toStdString(), "フレーム属性の設定");
-        EXPECT_EQ(box(dialog, "leftFile")->text(), QStringLiteral("menu"));
-        EXPECT_EQ(box(dialog, "extension")->text(), QStringLiteral(".shtml"));
-        EXPECT_EQ(box(dialog, "leftTarget")->text(), QStringLiteral("Contents"));
-        EXPECT_EQ(box(dialog, "rightTarget")->text(), QStringLiteral("Image"));
-        retype(box(dialog, "leftTarget"), QString());
-        retype(box(dialog, "rightTarget"), QString());
-        press(dialog, "okButton");
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(fixture.settings.LeftTarget, "Contents") << "nothing stored while refused";
-        retype(box(dialog, "leftTarget"), QStringLiteral("menu"));
-        retype(box(dialog, "rightTarget"), QStringLiteral("Menu"));
-        retype(box(dialog, "leftFile"), QString());
-        press(dialog, "okButton");
-        EXPECT_FALSE(dialog.isVisible());
-    });
+    whileDialogIsOpen<CSetFrameName>(
+        find<QPushButton>("frameSettings"), [&](CSetFrameName& dialog) {
+            EXPECT_EQ(dialog.windowTitle().toStdString(), "フレーム属性の設定");
+            EXPECT_EQ(box(dialog, "leftFile")->text(), QStringLiteral("menu"));
+            EXPECT_EQ(box(dialog, "extension")->text(), QStringLiteral(".shtml"));
+            EXPECT_EQ(box(dialog, "leftTarget")->text(), QStringLiteral("Contents"));
+            EXPECT_EQ(box(dialog, "rightTarget")->text(), QStringLiteral("Image"));
+            retype(box(dialog, "leftTarget"), QString());
+            retype(box(dialog, "rightTarget"), QString());
+            press(dialog, "okButton");
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(fixture.settings.LeftTarget, "Contents") << "nothing stored while refused";
+            retype(box(dialog, "leftTarget"), QStringLiteral("menu"));
+            retype(box(dialog, "rightTarget"), QStringLiteral("Menu"));
+            retype(box(dialog, "leftFile"), QString());
+            press(dialog, "okButton");
+            EXPECT_FALSE(dialog.isVisible());
+        });
     EXPECT_EQ(fixture.prompter.calls,
               (std::vector<Call>{{Kind::Message, "フレーム名設定エラー",
                                   "フレーム名が左右同じです。別々の名前をセットして下さい。",
@@ -268,10 +249,11 @@ TEST_F(TheHtml1Page, RefusesTwoFramesOfOneNameAndStoresTheNamesOnOk) {
     EXPECT_EQ(fixture.settings.RightTarget, "Menu");
     EXPECT_EQ(fixture.settings.LeftFile, "");
 
-    whileFrameDialogIsOpen([&](CSetFrameName& dialog) {
-        retype(box(dialog, "leftFile"), QStringLiteral("side"));
-        press(dialog, "cancelButton");
-    });
+    whileDialogIsOpen<CSetFrameName>(find<QPushButton>("frameSettings"),
+                                     [&](CSetFrameName& dialog) {
+                                         retype(box(dialog, "leftFile"), QStringLiteral("side"));
+                                         press(dialog, "cancelButton");
+                                     });
     EXPECT_EQ(fixture.settings.LeftFile, "");
 }
 
@@ -281,11 +263,12 @@ TEST_F(TheHtml1Page, ShowsTheMenuPagesExtensionForEachPageExtension) {
          {std::pair{0, ".html"}, std::pair{1, ".htm"}, std::pair{2, ".shtml"}}) {
         fixture.settings.HTMLExt = htmlExt;
         openPage(kHtml1);
-        whileFrameDialogIsOpen([&](CSetFrameName& dialog) {
-            EXPECT_EQ(box(dialog, "extension")->text().toStdString(), shown);
-            EXPECT_TRUE(box(dialog, "extension")->isReadOnly());
-            dialog.reject();
-        });
+        whileDialogIsOpen<CSetFrameName>(
+            find<QPushButton>("frameSettings"), [&](CSetFrameName& dialog) {
+                EXPECT_EQ(box(dialog, "extension")->text().toStdString(), shown);
+                EXPECT_TRUE(box(dialog, "extension")->isReadOnly());
+                dialog.reject();
+            });
     }
 }
 

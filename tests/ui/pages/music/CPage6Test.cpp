@@ -47,7 +47,7 @@ protected:
         return found;
     }
 
-    void pressPreview() { click(find<CIconButton>("preview")); }
+    void pressPreview() { clickBox(find<CIconButton>("preview")); }
 
     // The players the page makes record into log, which outlives the window.
     std::shared_ptr<PlayerLog> log = std::make_shared<PlayerLog>();
@@ -101,27 +101,27 @@ TEST_F(TheMusicPage, ShowsTheVolumeAsEachTagCountsItWhileTheVolumeStays) {
     auto* shown = find<QLineEdit>("volumeText");
     ASSERT_EQ(shown->text(), QStringLiteral("50"));
 
-    click(find<QRadioButton>("bgsound"));
+    clickBox(find<QRadioButton>("bgsound"));
     EXPECT_EQ(fixture.settings.Tag, 1);
     EXPECT_EQ(shown->text(), QStringLiteral("-5000"));
     EXPECT_EQ(fixture.settings.Volume, 50);
     EXPECT_FALSE(find<QCheckBox>("autoPlay")->isEnabled());
 
     // A click on the tag already chosen is no switch.
-    click(find<QRadioButton>("bgsound"));
+    clickBox(find<QRadioButton>("bgsound"));
     EXPECT_EQ(shown->text(), QStringLiteral("-5000"));
 
-    click(find<QRadioButton>("embed"));
+    clickBox(find<QRadioButton>("embed"));
     EXPECT_EQ(fixture.settings.Tag, 0);
     EXPECT_EQ(shown->text(), QStringLiteral("50"));
     EXPECT_EQ(fixture.settings.Volume, 50);
     EXPECT_TRUE(find<QCheckBox>("autoPlay")->isEnabled());
     EXPECT_TRUE(find<QCheckBox>("panel")->isEnabled());
-    click(find<QRadioButton>("embed"));
+    clickBox(find<QRadioButton>("embed"));
     EXPECT_EQ(shown->text(), QStringLiteral("50"));
 
     // A line step of the track bar, shown as BGSOUND counts it.
-    click(find<QRadioButton>("bgsound"));
+    clickBox(find<QRadioButton>("bgsound"));
     auto* volume = find<QSlider>("volume");
     volume->setFocus();
     QTest::keyClick(volume, Qt::Key_Right);
@@ -138,7 +138,7 @@ TEST_F(TheMusicPage, StoresTheCountTypedAfterTheCountRadio) {
     auto* count = find<QLineEdit>("repeatVal");
     EXPECT_FALSE(count->isEnabled());
 
-    click(find<QRadioButton>("repeatCount"));
+    clickBox(find<QRadioButton>("repeatCount"));
     EXPECT_EQ(fixture.settings.Repeat, 2);
     ASSERT_TRUE(count->isEnabled());
     retype(count, QStringLiteral("3"));
@@ -149,10 +149,10 @@ TEST_F(TheMusicPage, StoresTheCountTypedAfterTheCountRadio) {
     retype(count, QStringLiteral("12x"));
     EXPECT_EQ(fixture.settings.RepeatVal, 12);
 
-    click(find<QRadioButton>("repeatOnce"));
+    clickBox(find<QRadioButton>("repeatOnce"));
     EXPECT_EQ(fixture.settings.Repeat, 1);
     EXPECT_FALSE(count->isEnabled());
-    click(find<QRadioButton>("repeatEndless"));
+    clickBox(find<QRadioButton>("repeatEndless"));
     EXPECT_EQ(fixture.settings.Repeat, 0);
     EXPECT_FALSE(count->isEnabled());
 }
@@ -168,7 +168,7 @@ TEST_F(TheMusicPage, StoresTheFileNamePartOfTheMidiFileTypedOrChosen) {
     EXPECT_EQ(fixture.settings.MIDIFileName, "song.mid");
 
     fixture.dialogs.openFiles.push_back(QStringLiteral("/data/tunes/夜曲.midi"));
-    click(find<CIconButton>("browseMidi"));
+    clickBox(find<CIconButton>("browseMidi"));
     ASSERT_EQ(fixture.dialogs.calls.size(), 1);
     EXPECT_EQ(fixture.dialogs.calls.front().toStdString(), "open||song.mid|" + kMidiFilters);
     EXPECT_EQ(file->text().toStdString(), "/data/tunes/夜曲.midi");
@@ -177,7 +177,7 @@ TEST_F(TheMusicPage, StoresTheFileNamePartOfTheMidiFileTypedOrChosen) {
 
     // Cancelling the dialog keeps the file.
     fixture.dialogs.openFiles.push_back(std::nullopt);
-    click(find<CIconButton>("browseMidi"));
+    clickBox(find<CIconButton>("browseMidi"));
     EXPECT_EQ(fixture.settings.MIDIFile, "/data/tunes/夜曲.midi");
 }
 
@@ -188,7 +188,7 @@ TEST_F(TheMusicPage, UntickingTheMusicDisablesEverythingButItsBox) {
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     }
 
-    click(find<QCheckBox>("playMusic"));
+    clickBox(find<QCheckBox>("playMusic"));
     EXPECT_EQ(fixture.settings.PlayMusic, 0);
     const std::vector<QWidget*> all = controls();
     EXPECT_TRUE(all.front()->isEnabled());
@@ -196,7 +196,7 @@ TEST_F(TheMusicPage, UntickingTheMusicDisablesEverythingButItsBox) {
         EXPECT_FALSE((*it)->isEnabled()) << (*it)->objectName().toStdString();
     }
 
-    click(find<QCheckBox>("playMusic"));
+    clickBox(find<QCheckBox>("playMusic"));
     EXPECT_EQ(fixture.settings.PlayMusic, 1);
     for (QWidget* control : controls()) {
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
@@ -211,7 +211,7 @@ TEST_F(TheMusicPage, FollowsTheModeRule) {
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     }
 
-    click(find<QRadioButton>("slideShowMode", kGeneral));
+    clickBox(find<QRadioButton>("slideShowMode", kGeneral));
     ASSERT_EQ(fixture.settings.Mode, 1);
     EXPECT_TRUE(find<QCheckBox>("playMusic")->isEnabled());
     EXPECT_TRUE(find<QLineEdit>("midiFile")->isEnabled());
@@ -220,7 +220,7 @@ TEST_F(TheMusicPage, FollowsTheModeRule) {
     EXPECT_FALSE(find<QLineEdit>("repeatVal")->isEnabled());
     EXPECT_FALSE(find<QCheckBox>("autoPlay")->isEnabled());
 
-    click(find<QRadioButton>("thumbnailMode", kGeneral));
+    clickBox(find<QRadioButton>("thumbnailMode", kGeneral));
     for (QWidget* control : controls()) {
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     }
@@ -267,7 +267,7 @@ TEST_F(TheMusicPage, StopsAPlayingPreviewWhenAnotherFileIsChosen) {
     openMusicPage();
     pressPreview();
     fixture.dialogs.openFiles.push_back(QStringLiteral("/music/b.mid"));
-    click(find<CIconButton>("browseMidi"));
+    clickBox(find<CIconButton>("browseMidi"));
     EXPECT_EQ(log->calls, (Calls{"open|/music/a.mid", "play", "stop"}));
     pressPreview();
     EXPECT_EQ(log->calls,
@@ -303,20 +303,20 @@ TEST_F(TheMusicPage, ShowsWhatIsStoredWhenARunRefusesAnEdit) {
     const std::vector<std::string> before = storedTexts(fixture.settings);
     const RunInProgress::Scope run(fixture.window().panel().runInProgress());
 
-    click(find<QCheckBox>("playMusic"));
+    clickBox(find<QCheckBox>("playMusic"));
     EXPECT_TRUE(find<QCheckBox>("playMusic")->isChecked());
     EXPECT_TRUE(find<QLineEdit>("midiFile")->isEnabled());
-    click(find<QRadioButton>("bgsound"));
+    clickBox(find<QRadioButton>("bgsound"));
     EXPECT_TRUE(find<QRadioButton>("embed")->isChecked());
     EXPECT_EQ(find<QLineEdit>("volumeText")->text(), QStringLiteral("50"));
-    click(find<QRadioButton>("repeatCount"));
+    clickBox(find<QRadioButton>("repeatCount"));
     EXPECT_TRUE(find<QRadioButton>("repeatEndless")->isChecked());
     EXPECT_FALSE(find<QLineEdit>("repeatVal")->isEnabled());
     auto* volume = find<QSlider>("volume");
     volume->setFocus();
     QTest::keyClick(volume, Qt::Key_Right);
     EXPECT_EQ(volume->value(), 50);
-    click(find<QCheckBox>("panel"));
+    clickBox(find<QCheckBox>("panel"));
     EXPECT_FALSE(find<QCheckBox>("panel")->isChecked());
     retype(find<QLineEdit>("midiFile"), QStringLiteral("b.mid"));
     EXPECT_EQ(find<QLineEdit>("midiFile")->text(), QStringLiteral("/music/a.mid"));

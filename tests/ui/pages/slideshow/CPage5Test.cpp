@@ -94,7 +94,7 @@ TEST_F(TheSlideshowPage, ListsTheEffectsInValueOrderAndStoresTheChosenOne) {
     EXPECT_EQ(effects->currentText().toStdString(), "全種類をランダムに");
     EXPECT_FALSE(effects->isEnabled());
 
-    click(transition);
+    clickBox(transition);
     EXPECT_EQ(fixture.settings.Transition, 1);
     ASSERT_TRUE(effects->isEnabled());
     effects->setFocus();
@@ -103,7 +103,7 @@ TEST_F(TheSlideshowPage, ListsTheEffectsInValueOrderAndStoresTheChosenOne) {
     chooseNext(effects);
     EXPECT_EQ(fixture.settings.TransNum, 1);
 
-    click(transition);
+    clickBox(transition);
     EXPECT_EQ(fixture.settings.Transition, 0);
     EXPECT_FALSE(effects->isEnabled());
     EXPECT_EQ(fixture.settings.TransNum, 1) << "the effect stays stored";
@@ -122,10 +122,10 @@ TEST_F(TheSlideshowPage, StopsAfterTheRoundsTheListShows) {
 
     chooseNext(rounds);
     EXPECT_EQ(fixture.settings.SlideStop, 4);
-    click(stop);
+    clickBox(stop);
     EXPECT_EQ(fixture.settings.SlideStop, 0);
     EXPECT_FALSE(rounds->isEnabled());
-    click(stop);
+    clickBox(stop);
     EXPECT_EQ(fixture.settings.SlideStop, 4) << "the count shown is the count stored";
     EXPECT_TRUE(rounds->isEnabled());
 }
@@ -136,7 +136,7 @@ TEST_F(TheSlideshowPage, StopsAfterOneRoundWhenTickedWithoutAStop) {
     EXPECT_FALSE(find<QCheckBox>("slideStop")->isChecked());
     EXPECT_EQ(rounds->currentText(), QStringLiteral("1"));
     EXPECT_FALSE(rounds->isEnabled());
-    click(find<QCheckBox>("slideStop"));
+    clickBox(find<QCheckBox>("slideStop"));
     EXPECT_EQ(fixture.settings.SlideStop, 1);
     EXPECT_TRUE(rounds->isEnabled());
 }
@@ -165,9 +165,9 @@ TEST_F(TheSlideshowPage, StoresATypedCountBeyondTheListButNoTextThatGivesNoRound
 
     retype(rounds->lineEdit(), QStringLiteral("many"));
     EXPECT_EQ(fixture.settings.SlideStop, 12);
-    click(stop);
+    clickBox(stop);
     EXPECT_EQ(fixture.settings.SlideStop, 0);
-    click(stop);
+    clickBox(stop);
     EXPECT_EQ(fixture.settings.SlideStop, 1);
     EXPECT_EQ(rounds->currentText(), QStringLiteral("1"));
 }
@@ -183,15 +183,15 @@ TEST_F(TheSlideshowPage, EnablesThePreloadCountsWithTheirBoxAndKeepsTheCount) {
     for (QRadioButton* count : counts) {
         EXPECT_FALSE(count->isEnabled()) << count->objectName().toStdString();
     }
-    click(find<QCheckBox>("preLoad"));
+    clickBox(find<QCheckBox>("preLoad"));
     EXPECT_EQ(fixture.settings.PreLoad, 1);
     EXPECT_EQ(fixture.settings.PreLoadNum, 2);
     for (QRadioButton* count : counts) {
         EXPECT_TRUE(count->isEnabled()) << count->objectName().toStdString();
     }
-    click(counts[0]);
+    clickBox(counts[0]);
     EXPECT_EQ(fixture.settings.PreLoadNum, 0);
-    click(counts[1]);
+    clickBox(counts[1]);
     EXPECT_EQ(fixture.settings.PreLoadNum, 1);
     EXPECT_FALSE(counts[0]->isChecked());
 }
@@ -209,20 +209,20 @@ TEST_F(TheSlideshowPage, KeepsStartStoppedAndCentringWhileTheirBoxesAreCleared) 
     EXPECT_FALSE(align->isEnabled());
     EXPECT_TRUE(align->isChecked());
 
-    click(find<QCheckBox>("button"));
+    clickBox(find<QCheckBox>("button"));
     EXPECT_EQ(fixture.settings.Button, 1);
     EXPECT_EQ(fixture.settings.Start, 1);
     ASSERT_TRUE(start->isEnabled());
-    click(start);
+    clickBox(start);
     EXPECT_EQ(fixture.settings.Start, 0);
-    click(find<QCheckBox>("button"));
+    clickBox(find<QCheckBox>("button"));
     EXPECT_EQ(fixture.settings.Button, 0);
     EXPECT_FALSE(start->isEnabled());
 
-    click(find<QCheckBox>("comment"));
+    clickBox(find<QCheckBox>("comment"));
     EXPECT_EQ(fixture.settings.Comment, 1);
     ASSERT_TRUE(align->isEnabled());
-    click(align);
+    clickBox(align);
     EXPECT_EQ(fixture.settings.Align, 0);
 }
 
@@ -242,7 +242,7 @@ TEST_F(TheSlideshowPage, IsUsableOnlyInSlideshowModeAndThenByItsBoxes) {
             EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
         }
 
-        click(find<QRadioButton>("slideShowMode", kGeneral));
+        clickBox(find<QRadioButton>("slideShowMode", kGeneral));
         ASSERT_EQ(s.Mode, 1);
         for (const char* name :
              {"timeout", "preLoad", "transition", "slideStop", "button", "comment"}) {
@@ -253,7 +253,7 @@ TEST_F(TheSlideshowPage, IsUsableOnlyInSlideshowModeAndThenByItsBoxes) {
             EXPECT_EQ(find<QWidget>(name)->isEnabled(), ticks == 1) << name;
         }
 
-        click(find<QRadioButton>("thumbnailMode", kGeneral));
+        clickBox(find<QRadioButton>("thumbnailMode", kGeneral));
         ASSERT_EQ(s.Mode, 0);
         for (QWidget* control : controls) {
             EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
@@ -272,10 +272,10 @@ TEST_F(TheSlideshowPage, ShowsWhatIsStoredWhenARunRefusesAnEdit) {
     retype(timeout, QStringLiteral("9"));
     EXPECT_EQ(timeout->text(), QStringLiteral("5"));
     auto* preLoad = find<QCheckBox>("preLoad");
-    click(preLoad);
+    clickBox(preLoad);
     EXPECT_TRUE(preLoad->isChecked());
     auto* half = find<QRadioButton>("preLoadHalf");
-    click(half);
+    clickBox(half);
     EXPECT_FALSE(half->isChecked());
     EXPECT_TRUE(find<QRadioButton>("preLoadThird")->isChecked());
     auto* effects = find<QComboBox>("transNum");
@@ -285,7 +285,7 @@ TEST_F(TheSlideshowPage, ShowsWhatIsStoredWhenARunRefusesAnEdit) {
     retype(rounds->lineEdit(), QStringLiteral("8"));
     EXPECT_EQ(rounds->currentText(), QStringLiteral("3"));
     auto* stop = find<QCheckBox>("slideStop");
-    click(stop);
+    clickBox(stop);
     EXPECT_TRUE(stop->isChecked());
     EXPECT_TRUE(rounds->isEnabled());
     EXPECT_EQ(storedTexts(fixture.settings), before);
