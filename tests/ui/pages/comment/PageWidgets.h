@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <QWidget>
@@ -33,6 +34,14 @@ inline void commitText(QWidget* widget, const QString& text) {
     QInputMethodEvent event;
     event.setCommitString(text);
     QApplication::sendEvent(widget, &event);
+}
+
+// Replaces the text of box as a user with a Japanese input method does: selects it all, deletes
+// it, and commits text at once.
+inline void retypeCommitted(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    commitText(box, text);
 }
 
 // Clicks a check box or radio button on its mark: a box as wide as its page takes no click in

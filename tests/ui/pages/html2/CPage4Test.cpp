@@ -23,31 +23,25 @@ QLineEdit* edit(const QWidget& page, const char* name) {
     return pageControl<QLineEdit>(page, name);
 }
 
-void retype(QLineEdit* box, const QString& text) {
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    commitText(box, text);
-}
-
 TEST(TheLinkTexts, StoreWhatIsTypedAndAnEmptiedIndexLinkAsItsDefault) {
     WindowFixture fixture;
     const QWidget& page = openOnPage(fixture, kHtml2Page);
     EXPECT_EQ(edit(page, "homeNameText")->text(), QStringLiteral("ホームページに戻る"));
     EXPECT_EQ(edit(page, "nextText")->text(), QStringLiteral("次の画像 >>"));
 
-    retype(edit(page, "homeNameText"), QStringLiteral("トップへ"));
-    retype(edit(page, "homeUrlText"), QStringLiteral("https://example.org/"));
-    retype(edit(page, "previousText"), QStringLiteral("前へ"));
+    retypeCommitted(edit(page, "homeNameText"), QStringLiteral("トップへ"));
+    retypeCommitted(edit(page, "homeUrlText"), QStringLiteral("https://example.org/"));
+    retypeCommitted(edit(page, "previousText"), QStringLiteral("前へ"));
     EXPECT_EQ(fixture.settings.HPName, "トップへ");
     EXPECT_EQ(fixture.settings.HPURL, "https://example.org/");
     EXPECT_EQ(fixture.settings.PrevImage, "前へ");
 
-    retype(edit(page, "nextText"), QString());
+    retypeCommitted(edit(page, "nextText"), QString());
     EXPECT_EQ(fixture.settings.NextImage, "");
 
-    retype(edit(page, "indexText"), QStringLiteral("一覧"));
+    retypeCommitted(edit(page, "indexText"), QStringLiteral("一覧"));
     EXPECT_EQ(fixture.settings.ThumbNail, "一覧");
-    retype(edit(page, "indexText"), QString());
+    retypeCommitted(edit(page, "indexText"), QString());
     EXPECT_EQ(fixture.settings.ThumbNail, "画像一覧ページに戻る");
     EXPECT_TRUE(edit(page, "indexText")->text().isEmpty()) << "the box stays empty";
 }
@@ -86,7 +80,7 @@ TEST(TheLinkColours, StoreTheirRowsAndGoBackToBluePurpleAndRed) {
     EXPECT_EQ(link->text(), QStringLiteral("#111111"));
     EXPECT_EQ(active->text(), QStringLiteral("#333333"));
 
-    retype(visited->textBox(), QStringLiteral("#ABCDEF"));
+    retypeCommitted(visited->textBox(), QStringLiteral("#ABCDEF"));
     EXPECT_EQ(fixture.settings.VlinkColor, "#ABCDEF");
     fixture.dialogs.colours = {QColor(1, 2, 3)};
     QTest::mouseClick(active->button(), Qt::LeftButton);
@@ -137,7 +131,7 @@ TEST(TheHtml2Page, PutsItsControlsBackWhenARunRefusesTheEdit) {
     fixture.settings.AlinkColor = "#111111";
     const QWidget& page = openOnPage(fixture, kHtml2Page);
     const RunInProgress::Scope run(fixture.window().panel().runInProgress());
-    retype(edit(page, "homeNameText"), QStringLiteral("x"));
+    retypeCommitted(edit(page, "homeNameText"), QStringLiteral("x"));
     EXPECT_EQ(edit(page, "homeNameText")->text(), QStringLiteral("ホームページに戻る"));
     clickBox(pageControl<QCheckBox>(page, "aboveBox"));
     EXPECT_FALSE(pageControl<QCheckBox>(page, "aboveBox")->isChecked());

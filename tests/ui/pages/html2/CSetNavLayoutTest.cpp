@@ -57,12 +57,6 @@ void useLayoutDialog(WindowFixture& fixture, InTheDialog& user) {
     EXPECT_TRUE(closed);
 }
 
-void retype(QLineEdit* box, const QString& text) {
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    commitText(box, text);
-}
-
 TEST(TheLayoutDialog, ShowsTheSettingsAndStoresAFixedWidthAsTyped) {
     WindowFixture fixture;
     fixture.settings.AutoNav = 1;
@@ -73,7 +67,7 @@ TEST(TheLayoutDialog, ShowsTheSettingsAndStoresAFixedWidthAsTyped) {
     user.act = [](CSetNavLayout& dialog) {
         clickBox(pageControl<QRadioButton>(dialog, "fixedRadio"));
         EXPECT_TRUE(pageControl<QLineEdit>(dialog, "widthText")->isEnabled());
-        retype(pageControl<QLineEdit>(dialog, "widthText"), QStringLiteral("600px"));
+        retypeCommitted(pageControl<QLineEdit>(dialog, "widthText"), QStringLiteral("600px"));
         clickBox(pageControl<QCheckBox>(dialog, "topLayoutBox"));
         clickBox(pageControl<QCheckBox>(dialog, "thumbLayoutBox"));
     };
@@ -98,7 +92,7 @@ TEST(TheLayoutDialog, KeepsTheWidthWhenTheAutomaticSizeIsChosen) {
     fixture.settings.NavWidth = "500";
     InTheDialog user;
     user.act = [](CSetNavLayout& dialog) {
-        retype(pageControl<QLineEdit>(dialog, "widthText"), QStringLiteral("720"));
+        retypeCommitted(pageControl<QLineEdit>(dialog, "widthText"), QStringLiteral("720"));
         clickBox(pageControl<QRadioButton>(dialog, "autoRadio"));
         EXPECT_FALSE(pageControl<QLineEdit>(dialog, "widthText")->isEnabled());
     };
@@ -118,7 +112,7 @@ TEST(TheLayoutDialog, StoresNothingOnCancel) {
     user.closeWith = "cancelButton";
     user.act = [](CSetNavLayout& dialog) {
         clickBox(pageControl<QRadioButton>(dialog, "fixedRadio"));
-        retype(pageControl<QLineEdit>(dialog, "widthText"), QStringLiteral("100"));
+        retypeCommitted(pageControl<QLineEdit>(dialog, "widthText"), QStringLiteral("100"));
         clickBox(pageControl<QCheckBox>(dialog, "topLayoutBox"));
     };
     useLayoutDialog(fixture, user);
