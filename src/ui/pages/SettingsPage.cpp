@@ -2,6 +2,7 @@
 #include "ui/pages/SettingsPage.h"
 
 #include <string>
+#include <utility>
 
 #include "app/SettingsEdit.h"
 #include "catalogue/ImageListPanel.h"
@@ -18,6 +19,19 @@ bool SettingsPage::store(std::string_view key, std::string_view text) {
 
 bool SettingsPage::store(std::string_view key, std::int64_t number) {
     return store(key, std::to_string(number));
+}
+
+void SettingsPage::connectBox(QAbstractButton* box, std::string_view key,
+                              const std::int32_t& stored, std::function<void()> then) {
+    connect(box, &QAbstractButton::clicked, this,
+            [this, box, key, &stored, then = std::move(then)](bool checked) {
+                if (!store(key, checked ? 1 : 0)) {
+                    box->setChecked(stored != 0);
+                }
+                if (then) {
+                    then();
+                }
+            });
 }
 
 } // namespace vistrel::ui

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
+#include <QAbstractButton>
 #include <QWidget>
 
 #include "ui/pages/PageContext.h"
@@ -36,6 +38,11 @@ protected:
     // back to what is stored.
     bool store(std::string_view key, std::string_view text);
     bool store(std::string_view key, std::int64_t number);
+
+    // Stores the tick of box into key as 1 or 0 when the user clicks it; while that is refused
+    // the box shows stored again (ticked for any value but 0). Then calls then, when given.
+    void connectBox(QAbstractButton* box, std::string_view key, const std::int32_t& stored,
+                    std::function<void()> then = {});
 
 private:
     PageContext& m_context;

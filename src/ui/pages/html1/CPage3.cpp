@@ -111,16 +111,8 @@ void CPage3::wireControls() {
     connect(m_ui->frames, &QAbstractButton::clicked, this, [this] { frameClicked(1); });
     connect(m_ui->noFrames, &QAbstractButton::clicked, this, [this] { frameClicked(0); });
     connect(m_ui->frameSettings, &QAbstractButton::clicked, this, &CPage3::editFrameNames);
-    connect(m_ui->otherWindow, &QAbstractButton::clicked, this, [this](bool checked) {
-        if (!store("Window", checked ? 1 : 0)) {
-            m_ui->otherWindow->setChecked(settings().Window != 0);
-        }
-    });
-    connect(m_ui->border, &QAbstractButton::clicked, this, [this](bool checked) {
-        if (!store("Border", checked ? 1 : 0)) {
-            m_ui->border->setChecked(settings().Border != 0);
-        }
-    });
+    connectBox(m_ui->otherWindow, "Window", settings().Window);
+    connectBox(m_ui->border, "Border", settings().Border);
     // The box keeps what was typed; the setting takes the number limited to 1 to 10.
     connect(m_ui->imageNum, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (!store("ImageNum", imageNumFromText(stdText(text)))) {

@@ -104,16 +104,8 @@ void CPage6::wireControls() {
     // The page fills the track bar with its signals blocked, so every change seen here is the
     // user's (a drag, a click beside the handle, a key).
     connect(m_ui->volume, &QSlider::valueChanged, this, &CPage6::volumeMoved);
-    connect(m_ui->autoPlay, &QAbstractButton::clicked, this, [this](bool checked) {
-        if (!store("AutoPlay", checked ? 1 : 0)) {
-            m_ui->autoPlay->setChecked(settings().AutoPlay != 0);
-        }
-    });
-    connect(m_ui->panel, &QAbstractButton::clicked, this, [this](bool checked) {
-        if (!store("Panel", checked ? 1 : 0)) {
-            m_ui->panel->setChecked(settings().Panel != 0);
-        }
-    });
+    connectBox(m_ui->autoPlay, "AutoPlay", settings().AutoPlay);
+    connectBox(m_ui->panel, "Panel", settings().Panel);
     connect(m_ui->midiFile, &QLineEdit::textEdited, this, &CPage6::midiFileEdited);
     connect(m_ui->browseMidi, &QAbstractButton::clicked, this, &CPage6::browseMidiFile);
     connect(m_ui->preview, &QAbstractButton::clicked, this, &CPage6::togglePreview);

@@ -77,32 +77,20 @@ CPage5::~CPage5() = default;
 void CPage5::wireControls() {
     const Settings& s = settings();
     connect(m_ui->timeout, &QLineEdit::textEdited, this, &CPage5::timeoutEdited);
-    connectBox(m_ui->preLoad, "PreLoad", s.PreLoad, &CPage5::applyModeRule);
+    connectBox(m_ui->preLoad, "PreLoad", s.PreLoad, [this] { applyModeRule(); });
     connect(m_ui->preLoadThird, &QAbstractButton::clicked, this, [this] { preLoadNumClicked(0); });
     connect(m_ui->preLoadHalf, &QAbstractButton::clicked, this, [this] { preLoadNumClicked(1); });
     connect(m_ui->preLoadAll, &QAbstractButton::clicked, this, [this] { preLoadNumClicked(2); });
-    connectBox(m_ui->transition, "Transition", s.Transition, &CPage5::applyModeRule);
+    connectBox(m_ui->transition, "Transition", s.Transition, [this] { applyModeRule(); });
     connect(m_ui->transNum, &QComboBox::activated, this, &CPage5::transNumChosen);
     connectBox(m_ui->start, "Start", s.Start);
     connect(m_ui->slideStop, &QAbstractButton::clicked, this, &CPage5::slideStopClicked);
     connect(m_ui->rounds, &QComboBox::activated, this,
             [this](int index) { roundsChanged(m_ui->rounds->itemText(index)); });
     connect(m_ui->rounds->lineEdit(), &QLineEdit::textEdited, this, &CPage5::roundsChanged);
-    connectBox(m_ui->button, "Button", s.Button, &CPage5::showDependentBoxes);
-    connectBox(m_ui->comment, "Comment", s.Comment, &CPage5::showDependentBoxes);
+    connectBox(m_ui->button, "Button", s.Button, [this] { showDependentBoxes(); });
+    connectBox(m_ui->comment, "Comment", s.Comment, [this] { showDependentBoxes(); });
     connectBox(m_ui->align, "Align", s.Align);
-}
-
-void CPage5::connectBox(QCheckBox* box, std::string_view key, const std::int32_t& stored,
-                        void (CPage5::*then)()) {
-    connect(box, &QAbstractButton::clicked, this, [this, box, key, &stored, then](bool checked) {
-        if (!store(key, checked ? 1 : 0)) {
-            box->setChecked(stored != 0);
-        }
-        if (then != nullptr) {
-            (this->*then)();
-        }
-    });
 }
 
 void CPage5::showControlStates(const ControlStates& states) {

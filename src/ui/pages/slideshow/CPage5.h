@@ -30,10 +30,6 @@ public:
 
 private:
     void wireControls();
-    // Stores the box's tick into key (the box shows stored again when that is refused), then
-    // calls then.
-    void connectBox(QCheckBox* box, std::string_view key, const std::int32_t& stored,
-                    void (CPage5::*then)() = nullptr);
 
     // Shows what is stored; the user's signals do not fire on these, so they store nothing.
     void fill();
