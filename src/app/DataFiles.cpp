@@ -5,17 +5,9 @@
 #include <system_error>
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace vistrel {
-namespace {
-
-std::string folderPart(const std::string& executablePath) {
-    const auto slash = executablePath.rfind('/');
-    return slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
-}
-
-} // namespace
-
 std::string installedDataFolder(const std::string& executablePath) {
     const std::string folder = folderPart(executablePath);
     return folder.empty() ? folder : folder + "../share/vistrel/";

@@ -32,8 +32,8 @@ std::string iniPathBesideExecutable(const std::string& executablePath) {
 }
 
 std::string folderOfExecutable(const std::string& executablePath) {
-    const auto slash = executablePath.rfind('/');
-    return slash == std::string::npos ? std::string("./") : executablePath.substr(0, slash + 1);
+    const std::string folder = folderPart(executablePath);
+    return folder.empty() ? std::string("./") : folder;
 }
 
 std::string executableTitle(const std::string& executablePath) {

@@ -15,6 +15,7 @@
 #include "cli/TerminalText.h"
 #include "imaging/ImageLibrary.h"
 #include "names/ImageKind.h"
+#include "platform/PathText.h"
 #include "platform/ProcessEnvironment.h"
 
 namespace vistrel::cli {
@@ -26,13 +27,9 @@ void writeLine(const Streams& streams, const std::string& line) {
 }
 
 std::string folderAndName(const std::string& path, std::string& name) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        name = path;
-        return "./";
-    }
-    name = path.substr(slash + 1);
-    return path.substr(0, slash + 1);
+    name = fileNamePart(path);
+    const std::string folder = folderPart(path);
+    return folder.empty() ? std::string("./") : folder;
 }
 
 } // namespace

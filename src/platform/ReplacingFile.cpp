@@ -7,23 +7,15 @@
 
 #include "platform/ErrorText.h"
 #include "platform/FileDescriptor.h"
+#include "platform/PathText.h"
 #include "platform/WorkNames.h"
 
 namespace vistrel {
-namespace {
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-} // namespace
-
 ReplacingFile::ReplacingFile(std::string path) : m_path(std::move(path)) {
     // A short name of its own, so a page whose name is close to the longest the file system
     // takes can still be written; a new name, so nothing already there is ever opened.
     FileDescriptor fd;
-    m_openError = createNumberedFile(folderOf(m_path) + std::string(kPageWorkName) +
+    m_openError = createNumberedFile(folderPart(m_path) + std::string(kPageWorkName) +
                                          std::to_string(::getpid()) + "-",
                                      fd, m_temporary);
     if (m_openError != 0) {
