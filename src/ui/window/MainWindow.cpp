@@ -132,7 +132,6 @@ MainWindow::MainWindow(Settings& settings, const WindowSeams& seams, PreviewDeco
 
     layOutControls();
     m_list->setStartColumnWidths();
-    m_initialising = false;
 }
 
 MainWindow::~MainWindow() {
@@ -281,11 +280,7 @@ void MainWindow::wireControls() {
     m_list->onHeaderClicked = [this](int column) { headerClicked(column); };
     m_list->onRowDropped = [this](int from, int target) { rowDropped(from, target); };
     m_model->onCurrentRowChanged = [this](int row) { m_list->selectListRow(row); };
-    m_model->onCountsChanged = [this](int, int) {
-        if (!m_initialising) {
-            showCounts();
-        }
-    };
+    m_model->onCountsChanged = [this](int, int) { showCounts(); };
 
     const std::array<std::pair<int, void (MainWindow::*)()>, 6> commands{{
         {control::kOptions, &MainWindow::openOptions},

@@ -106,7 +106,6 @@ private:
     ImageListPanel m_panel;
     CurrentImage m_runImage;
     CancelFlag m_cancel;
-    bool m_initialising = true;
     PendingClose m_pendingClose = PendingClose::None;
     PageContext m_pageContext;
     std::array<SettingsPage*, 6> m_pages{};
