@@ -2,7 +2,6 @@
 #include "ui/pages/general/CPage1.h"
 
 #include <array>
-#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -13,6 +12,7 @@
 #include "text/DecimalText.h"
 #include "ui/icons/IconPaths.h"
 #include "ui/options/SetUpForm.h"
+#include "ui/pages/ChoiceControls.h"
 #include "ui/pages/general/CSetSize.h"
 #include "ui/shell/FileDialogs.h"
 #include "ui/shell/QtText.h"
@@ -29,20 +29,6 @@ constexpr std::int32_t kFreeSize = kSizeChoices.back();
 // Room for six digits in the width and height boxes.
 constexpr const char* kWidestResolution = "000000";
 
-// The button of a list of mutually exclusive ones at position, or none of them when position
-// names no button (a stored value that no button stands for).
-void checkOnly(std::initializer_list<QAbstractButton*> buttons,
-               std::optional<std::size_t> position) {
-    std::size_t at = 0;
-    for (QAbstractButton* button : buttons) {
-        const bool checked = position == at++;
-        // An exclusive button cannot be cleared while it is exclusive.
-        button->setAutoExclusive(false);
-        button->setChecked(checked);
-        button->setAutoExclusive(true);
-    }
-}
-
 std::optional<std::size_t> sizeChoicePosition(std::int32_t thumbres) {
     for (std::size_t i = 0; i < kSizeChoices.size(); ++i) {
         if (kSizeChoices.at(i) == thumbres) {
@@ -50,11 +36,6 @@ std::optional<std::size_t> sizeChoicePosition(std::int32_t thumbres) {
         }
     }
     return std::nullopt;
-}
-
-// A drop-down list at the entry value names, or at none when it names no entry.
-void showChoice(QComboBox* list, std::int32_t value) {
-    list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
 }
 
 // The width and height as the C library reads a number: leading blanks, a sign, digits; a text

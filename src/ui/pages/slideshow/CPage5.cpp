@@ -3,15 +3,14 @@
 
 #include <array>
 #include <optional>
-#include <utility>
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include "app/ControlStates.h"
 #include "app/Settings.h"
 #include "ui/options/SetUpForm.h"
+#include "ui/pages/ChoiceControls.h"
 #include "ui/pages/slideshow/RoundCount.h"
 #include "ui/shell/QtText.h"
 #include "ui_CPage5.h"
@@ -120,19 +119,12 @@ void CPage5::fill() {
 }
 
 void CPage5::showPreLoadNum() {
-    // A value that names no radio button checks none of them.
-    const std::array<QRadioButton*, 3> counts{m_ui->preLoadThird, m_ui->preLoadHalf,
-                                              m_ui->preLoadAll};
-    for (std::size_t i = 0; i < counts.size(); ++i) {
-        counts.at(i)->setAutoExclusive(false);
-        counts.at(i)->setChecked(std::cmp_equal(i, settings().PreLoadNum));
-        counts.at(i)->setAutoExclusive(true);
-    }
+    checkOnly({m_ui->preLoadThird, m_ui->preLoadHalf, m_ui->preLoadAll},
+              choicePosition(settings().PreLoadNum, 3));
 }
 
 void CPage5::showTransNum() {
-    const std::int32_t effect = settings().TransNum;
-    m_ui->transNum->setCurrentIndex(effect >= 0 && effect < m_ui->transNum->count() ? effect : -1);
+    showChoice(m_ui->transNum, settings().TransNum);
 }
 
 void CPage5::showRounds() {
