@@ -9,10 +9,10 @@
 #include "app/Settings.h"
 #include "app/SettingsControls.h"
 #include "platform/PathText.h"
-#include "text/DecimalText.h"
 #include "ui/icons/IconPaths.h"
 #include "ui/options/SetUpForm.h"
 #include "ui/pages/ChoiceControls.h"
+#include "ui/pages/TypedNumber.h"
 #include "ui/pages/general/CSetSize.h"
 #include "ui/shell/FileDialogs.h"
 #include "ui/shell/QtText.h"
@@ -36,12 +36,6 @@ std::optional<std::size_t> sizeChoicePosition(std::int32_t thumbres) {
         }
     }
     return std::nullopt;
-}
-
-// The width and height as the C library reads a number: leading blanks, a sign, digits; a text
-// that is no number reads as 0, and a number beyond the setting's range as its end.
-std::int32_t decimalFromText(const QString& text) {
-    return saturatedInt32(scanDecimal(stdText(text), true));
 }
 
 } // namespace
@@ -261,7 +255,7 @@ void CPage1::changeResClicked(bool checked) {
 }
 
 void CPage1::numberEdited(std::string_view key, const QString& text) {
-    if (!store(key, decimalFromText(text))) {
+    if (!store(key, typedNumber(text))) {
         const Settings& s = settings();
         m_ui->resx->setText(QString::number(s.Resx));
         m_ui->resy->setText(QString::number(s.Resy));

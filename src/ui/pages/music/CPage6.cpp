@@ -9,9 +9,9 @@
 #include "app/SettingsControls.h"
 #include "platform/PathText.h"
 #include "platform/Prompter.h"
-#include "text/DecimalText.h"
 #include "ui/icons/IconPaths.h"
 #include "ui/options/SetUpForm.h"
+#include "ui/pages/TypedNumber.h"
 #include "ui/pages/music/MidiPlayer.h"
 #include "ui/shell/FileDialogs.h"
 #include "ui/shell/QtText.h"
@@ -185,7 +185,7 @@ void CPage6::tagClicked(std::int32_t tag) {
         showTag();
         return;
     }
-    const std::int64_t shown = saturatedInt32(scanDecimal(stdText(m_ui->volumeText->text()), true));
+    const std::int64_t shown = typedNumber(m_ui->volumeText->text());
     m_ui->volumeText->setText(
         QString::number(tag == 0 ? volumeShownForEmbed(shown) : volumeShownForBgsound(shown)));
     showEnabling();
@@ -200,7 +200,7 @@ void CPage6::repeatClicked(std::int32_t repeat) {
 
 void CPage6::repeatValEdited(const QString& text) {
     // The box keeps what was typed; the setting takes the number it starts with, 0 for none.
-    if (!store("RepeatVal", saturatedInt32(scanDecimal(stdText(text), true)))) {
+    if (!store("RepeatVal", typedNumber(text))) {
         m_ui->repeatVal->setText(QString::number(settings().RepeatVal));
     }
 }
@@ -229,21 +229,13 @@ void CPage6::browseMidiFile() {
     midiFileEdited(*chosen);
     // What plays is no longer what the box names.
     if (m_playing) {
-        m_playing = false;
-        m_endPoll.stop();
-        if (!m_player->stop()) {
-            reportPlayerError();
-        }
+        stopPreview();
     }
 }
 
 void CPage6::togglePreview() {
     if (m_playing) {
-        m_playing = false;
-        m_endPoll.stop();
-        if (!m_player->stop()) {
-            reportPlayerError();
-        }
+        stopPreview();
         return;
     }
     if (m_deviceOpen) {
@@ -262,6 +254,14 @@ void CPage6::togglePreview() {
     }
     m_playing = true;
     m_endPoll.start();
+}
+
+void CPage6::stopPreview() {
+    m_playing = false;
+    m_endPoll.stop();
+    if (!m_player->stop()) {
+        reportPlayerError();
+    }
 }
 
 void CPage6::checkPreviewEnded() {

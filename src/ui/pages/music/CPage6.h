@@ -51,6 +51,8 @@ private:
     void midiFileEdited(const QString& text);
     void browseMidiFile();
     void togglePreview();
+    // Stops a playing preview; a failed stop is shown.
+    void stopPreview();
     // Shows the player's reason for a failed step.
     void reportPlayerError();
     // The preview has played to its end: the next press plays it again.
