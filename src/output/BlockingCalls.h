@@ -31,9 +31,9 @@ public:
     BlockingCalls& operator=(const BlockingCalls&) = delete;
 
     // Runs call and returns once it has returned, with any exception it threw (or a pump threw,
-    // once the call has returned all the same). The call runs on
-    // another thread: it reads errno there, so it keeps what it needs in the variables it
-    // writes, and it never touches the progress, the prompter or anything else of the window.
+    // once the call has returned all the same). The call runs on another thread: it reads errno
+    // there, so it keeps what it needs in the variables it writes, and it never touches the
+    // progress, the prompter or anything else of the window.
     void run(const std::function<void()>& call);
 
 private:
